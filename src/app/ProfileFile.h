@@ -1,0 +1,10 @@
+#pragma once
+#include <QString>
+
+// INI files with the Windows profile-string rules: section and key names compare without
+// case, the first match wins, values are trimmed and limited to (size - 1) characters;
+// a write replaces the key in place or appends it and keeps the rest of the file. UTF-8.
+QString ReadProfileString(const QString &file, const QString &section, const QString &key,
+                          const QString &fallback = QString(), int bufferSize = 512);
+bool WriteProfileString(const QString &file, const QString &section, const QString &key,
+                        const QString &value);

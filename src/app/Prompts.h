@@ -12,6 +12,12 @@ public:
     virtual ~Prompts() = default;
     virtual void message(const QString &text, MsgIcon icon = MsgIcon::None) = 0;
     virtual Answer ask(const QString &text, AskButtons buttons, MsgIcon icon) = 0;
+    // A question with a window title of its own; front ends without titles just ask.
+    virtual Answer askTitled(const QString &title, const QString &text, AskButtons buttons, MsgIcon icon)
+    {
+        (void)title;
+        return ask(text, buttons, icon);
+    }
     // Asked before the program ends to start another release; false keeps it running
     // (the desktop program asks about unsaved changes here).
     virtual bool confirmEnd() { return true; }

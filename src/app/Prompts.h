@@ -12,6 +12,9 @@ public:
     virtual ~Prompts() = default;
     virtual void message(const QString &text, MsgIcon icon = MsgIcon::None) = 0;
     virtual Answer ask(const QString &text, AskButtons buttons, MsgIcon icon) = 0;
+    // Asked before the program ends to start another release; false keeps it running
+    // (the desktop program asks about unsaved changes here).
+    virtual bool confirmEnd() { return true; }
     // The program must end now (another release was started for the radio or file).
     virtual void endProgram() = 0;
 };

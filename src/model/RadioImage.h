@@ -167,16 +167,16 @@ ChannelRecord channelFromBytes(const char *data);    // reads exactly 60 bytes
 // The working image and the saved copy share this type.
 struct RadioImage {
     ImageHeader header;
-    std::array<ChannelRecord, kChannelSlots> slots{};
+    std::array<ChannelRecord, kChannelSlots> records{};
 
     int count() const;                    // channel count, clamped to 0..409 for loops
-    ChannelRecord &at(int slot) { return slots[slot]; }
-    const ChannelRecord &at(int slot) const { return slots[slot]; }
+    ChannelRecord &at(int slot) { return records[slot]; }
+    const ChannelRecord &at(int slot) const { return records[slot]; }
 
     int findChannel(int number) const;    // slot of that number, -1 when absent
     ChannelRecord *channel(int number);
     const ChannelRecord *channel(int number) const;
-    // Appends a new channel; false when the list is full or the number is present.
+    // Appends a new channel with the frequency normalised to 8 digits; false when the list is full or the number is present.
     bool addChannel(int number, const QString &freqText);
     void removeChannel(int slot);
 

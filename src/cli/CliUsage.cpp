@@ -1,0 +1,47 @@
+#include "CliUsage.h"
+
+#include <cstdio>
+
+namespace {
+// Options that take a value, so their value is not taken for a positional argument.
+const QStringList kValueOptions{QStringLiteral("--band"), QStringLiteral("--out"), QStringLiteral("--in"),
+                                QStringLiteral("--port"), QStringLiteral("--password"), QStringLiteral("--trace"),
+                                QStringLiteral("--image"), QStringLiteral("--firmware")};
+}
+
+QString optionValue(const QStringList &args, const QString &name)
+{
+    const int i = args.indexOf(name);
+    return i >= 0 && i + 1 < args.size() ? args.at(i + 1) : QString();
+}
+
+QStringList positionalArgs(const QStringList &args)
+{
+    QStringList out;
+    for (int i = 0; i < args.size(); ++i) {
+        if (kValueOptions.contains(args.at(i)))
+            ++i;
+        else if (!args.at(i).startsWith(QLatin1String("--")))
+            out << args.at(i);
+    }
+    return out;
+}
+
+void printUsage()
+{
+    std::fprintf(stderr,
+                 "usage:\n"
+                 "  tarven-cli read  --port DEVICE --out FILE.dat [--password TEXT] [--trace FILE]\n"
+                 "  tarven-cli write --port DEVICE --in FILE.dat [--password TEXT] [--trace FILE]\n"
+                 "  tarven-cli info  --port DEVICE [--json] [--trace FILE]\n"
+                 "  tarven-cli new   --band cb|hf|ham --out FILE.dat [--factory]\n"
+                 "  tarven-cli dump  FILE.dat [--json]\n"
+                 "  tarven-cli simulate [--band cb|hf|ham] [--image FILE.dat] [--echo] [--password TEXT] [--firmware VNNN]\n");
+}
+
+int usageError(const QString &what)
+{
+    std::fprintf(stderr, "tarven-cli: %s\n", qPrintable(what));
+    printUsage();
+    return 2;
+}

@@ -1,0 +1,199 @@
+#include "DataFile.h"
+
+#include "ImageCompare.h"
+#include "LangText.h"
+#include "ModFun.h"
+#include "Models.h"
+#include "Prompts.h"
+#include "RadioImage.h"
+#include "RunSettings.h"
+#include "VersionTable.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+constexpr int kModelRecordBytes = 13;
+
+void fileError(const QString &path, const QString &reason)
+{
+    QString text = LangText(9002);
+    if (!reason.isEmpty())
+        text += QStringLiteral("\n\n") + FileNameOf(path) + QStringLiteral(": ") + reason;
+    prompts().message(text, MsgIcon::Critical);
+}
+
+// Reads at most maxBytes; an empty result with ok false when the file cannot be read.
+QByteArray readBytes(const QString &path, qint64 maxBytes, QString *error)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = f.errorString();
+        return QByteArray();
+    }
+    QByteArray data = f.read(maxBytes);
+    if (error && f.error() != QFileDevice::NoError)
+        *error = f.errorString();
+    return data;
+}
+}
+
+QString ImageProblem(const RadioImage &img)
+{
+    const int count = img.header.channelCount;
+    if (count < 0 || count > kChannelSlots)
+        return QStringLiteral("channel count %1 is outside 0..%2").arg(count).arg(kChannelSlots);
+    if (!IsValidBand(img.header.model.bandMode))
+        return QString::fromLatin1(kCountryModeError);
+    for (int s = 0; s < count; ++s) {
+        const int n = img.at(s).number;
+        if (n < 1 || n > kLastMemChannel)
+            return QStringLiteral("channel number %1 in slot %2 is outside 1..%3").arg(n).arg(s).arg(kLastMemChannel);
+    }
+    return QString();
+}
+
+bool ReadFullFile(const QString &path, RadioImage &into)
+{
+    const QByteArray data = readBytes(path, kDataFileBytes, nullptr);
+    if (data.size() < kDataFileBytes)
+        return false;
+    RadioImage img = RadioImage::fromBytes(data);
+    if (!ImageProblem(img).isEmpty())
+        return false;
+    into = img;
+    return true;
+}
+
+bool ReadHeaderOnly(const QString &path, ImageHeader &into)
+{
+    const QByteArray data = readBytes(path, kHeaderBytes, nullptr);
+    if (data.size() < kHeaderBytes)
+        return false;
+    into = ImageHeader::fromBytes(data.constData());
+    return true;
+}
+
+bool WriteImageFile(const QString &path, const RadioImage &img, QString *error)
+{
+    // A new file replaces the old one only when completely written, so a failed save
+    // never damages the previous file.
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = f.errorString();
+        return false;
+    }
+    const QByteArray bytes = img.toBytes();
+    if (f.write(bytes) != bytes.size() || !f.commit()) {
+        if (error)
+            *error = f.errorString();
+        f.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+FileResult OpenDataFile(const QString &path)
+{
+    QString error;
+    const QByteArray head = readBytes(path, kModelRecordBytes, &error);
+    if (head.size() < kModelRecordBytes) {
+        fileError(path, error.isEmpty() ? QStringLiteral("the file is too short (%1 of %2 bytes)").arg(head.size()).arg(kDataFileBytes) : error);
+        return FileResult::FileError;
+    }
+    ModelRecord model;
+    std::copy_n(head.constData(), 7, model.name.begin());
+    std::copy_n(head.constData() + 9, 4, model.version.begin());
+
+    if (TrimAtNul(model.nameText()) != TrimAtNul(Run().modelName)) {
+        prompts().message(LangText(9012), MsgIcon::None);
+        return FileResult::WrongModel;
+    }
+    const QString version = model.versionText();
+    if (!IsVersionText(version)) {
+        prompts().message(LangText(9065), MsgIcon::None);
+        return FileResult::BadVersion;
+    }
+    if (!IsPairListed(Run().ProgramVersion, TrimAtNul(version))) {
+        const QString question = VersionMessage(Run().ProgramVersion, TrimAtNul(version), 1);
+        if (prompts().ask(question, AskButtons::YesNo, MsgIcon::Question) == Answer::Yes) {
+            RunVersionFor(TrimAtNul(version));
+            return FileResult::VersionSwitched;
+        }
+        return FileResult::VersionDeclined;
+    }
+
+    const QByteArray data = readBytes(path, kDataFileBytes, &error);
+    if (data.size() < kDataFileBytes) {
+        fileError(path, error.isEmpty() ? QStringLiteral("the file is too short (%1 of %2 bytes)").arg(data.size()).arg(kDataFileBytes) : error);
+        return FileResult::FileError;
+    }
+    RadioImage loaded = RadioImage::fromBytes(data);
+    if (!IsValidBand(loaded.header.model.bandMode)) {
+        prompts().message(QString::fromLatin1(kCountryModeError), MsgIcon::Critical);
+        return FileResult::BandError;
+    }
+    const QString problem = ImageProblem(loaded);
+    if (!problem.isEmpty()) {
+        fileError(path, problem);
+        return FileResult::FileError;
+    }
+
+    loaded.header.model.setVersion(Run().ProgramVersion);
+    Saved() = loaded;
+    LoadFromSavedCopy();
+    Doc().Untitled = false;
+    return FileResult::Ok;
+}
+
+FileResult SaveDataFile(const QString &path)
+{
+    SaveToSavedCopy();
+    QString error;
+    if (!WriteImageFile(path, Saved(), &error)) {
+        fileError(path, error);
+        return FileResult::FileError;
+    }
+    Doc().Untitled = false;
+    return FileResult::Ok;
+}
+
+QString DefaultImagePath(bool factory)
+{
+    return ProgramDir() + QStringLiteral("/Init/") + Run().modelName + QLatin1Char('_')
+        + QString::number(Run().BandMode) + (factory ? QStringLiteral(".dat") : QStringLiteral("_NEW.dat"));
+}
+
+void LoadDefaultImage(bool factory)
+{
+    const QString path = DefaultImagePath(factory);
+    if (QFileInfo::exists(path)) {
+        RadioImage file;
+        if (ReadFullFile(path, file)) {
+            Saved() = file;
+            LoadFromSavedCopy();
+            return;
+        }
+        SaveToSavedCopy();
+        return;
+    }
+    const QString builtIn = QString::fromLatin1(kModelName) + QStringLiteral("_0.dat");
+    if (!builtIn.startsWith(Run().modelName + QLatin1Char('_')))
+        return;
+    ImageHeader header;
+    if (!ReadHeaderOnly(ProgramDir() + QStringLiteral("/Init/") + builtIn, header)) {
+        SaveToSavedCopy();
+        return;
+    }
+    // Settings of the CB factory image, no channels, the current model and band.
+    header.channelCount = 0;
+    RadioImage &img = Image();
+    img.header = header;
+    img.header.model.setName(Run().modelName);
+    img.header.model.bandMode = int16_t(Run().BandMode);
+    img.header.model.setVersion(QStringLiteral("V100"));
+    Saved().header = img.header;
+}

@@ -1,0 +1,7 @@
+#include "EditState.h"
+
+EditState &Edit()
+{
+    static EditState state;
+    return state;
+}

@@ -24,3 +24,11 @@ struct RadioInfo {
 RadioInfo &CurrentRadioInfo();
 // New-document values: current band and model, today's dates, "V1.00", batch "MM-1-E-1".
 void SetRadioInfoDefaults();
+
+// Fills a record from the 256 bytes of the information area: band mode = low 4 bits of
+// byte 00, each text up to the first 00 or FF byte of its range. Model and version
+// information are not in the area and keep the values of `base`. A short area reads as
+// if padded with FF.
+RadioInfo DecodedRadioInfo(const QByteArray &info256, const RadioInfo &base);
+// Decodes into the current record (after a successful radio-information read).
+void DecodeRadioInfo(const QByteArray &info256);

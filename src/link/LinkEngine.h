@@ -1,0 +1,96 @@
+#pragma once
+#include "LinkState.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QTimer>
+
+class MSComm1;
+class LinkUi;
+
+// The radio link: reads the radio's memory, writes it, and reads the information area.
+//
+// A state machine on the GUI thread, driven by recognised replies (MSComm1::OnComm) and
+// by the reply time-out WaitTimer (150 ms). Its variables are the run's LinkState
+// (Link()). It never opens a window: messages and questions go through prompts(), the
+// password dialog and the progress window through LinkUi.
+//
+//   read      "PROGRAM", 02, password block 3E10, model check, 464 blocks 0000..1CF0, "END"
+//   write     the same up to the model check, then 464 data frames, "END"
+//   info      "PROGRAM", 02, 16 blocks 3E00..3EF0, "END"
+//
+// Front ends:
+//   - StartRead / StartWrite ask 9004 / 9005 (unless the caller has confirmed already),
+//     open the progress window through LinkUi and return; the transfer runs on.
+//   - StartRadioInfoRead starts at once (no question, no progress window).
+//   - operationFinished(operation, success) is emitted once for every operation that
+//     started, after the port is closed, the progress window removed and the engine is
+//     idle again, before the success message (9009 / 9010). On a successful read the
+//     desktop program closes its child windows and starts ReadOKTimer, whose tick calls
+//     ApplyReadToImage(); on a successful radio-information read CurrentRadioInfo()
+//     holds the decoded area and FrmRadioInfo can be shown.
+class LinkEngine : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kWaitTimerMs = 150;
+    enum class Confirm { Ask, Given };
+
+    LinkEngine(MSComm1 &port, LinkUi &ui, QObject *parent = nullptr);
+
+    // False when nothing was started (busy, port cannot be opened, cancelled, or a write
+    // whose image does not fit the radio).
+    bool StartRead(Confirm confirm = Confirm::Ask);
+    bool StartWrite(Confirm confirm = Confirm::Ask);
+    bool StartRadioInfoRead();
+    bool isBusy() const { return Link().LinkOperation != LinkIdle; }
+
+    // The read's result into the working image (the tick of ReadOKTimer): unpacks the
+    // transfer buffer with the radio's band. False, image unchanged, for a band mode
+    // outside 0..2 ("Country Mode Error!" shown).
+    static bool ApplyReadToImage();
+
+    MSComm1 &port() { return port_; }
+
+signals:
+    void operationFinished(int operation, bool success);
+
+private:
+    bool openLinkPort(int operation);
+    void prepareOperation(int operation);
+    void beginTransfer(int operation);
+
+    void send(const QByteArray &command, int replyLength, bool entry = false);
+    void sendEntry();
+    void sendIdent();
+    void readPasswordBlock();
+    void nextReadBlock();
+    void repeatReadBlock();
+    void nextWriteBlock();
+    void repeatWriteBlock();
+    void sendEnd();
+
+    void onComm();
+    void recognise(const QByteArray &frame);
+    void onPasswordBlock(const QByteArray &data);
+    void storeBlock(const QByteArray &data);
+    void advance();
+    void onTimeout();
+    bool checkRadioModel();
+    bool passesModelCheck();
+    void askRetry();
+    void askRetryInfo();
+    void showProgress();
+    void finish(bool success);
+    void onPortFailed(const QString &reason);
+    void endOnPortFailure();
+    bool portLostDuringPrompt();
+    int &operationState();
+
+    MSComm1 &port_;
+    LinkUi &ui_;
+    QTimer waitTimer_;
+    bool inPrompt_ = false;
+    bool portFailed_ = false;
+    QString portFailure_;
+    int transferToken_ = 0;
+};

@@ -1,0 +1,12 @@
+#include "LinkState.h"
+
+LinkState &Link()
+{
+    static LinkState state;
+    return state;
+}
+
+void ResetLinkState()
+{
+    Link() = LinkState{};
+}

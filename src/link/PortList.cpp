@@ -1,0 +1,178 @@
+#include "PortList.h"
+
+#include "LangText.h"
+#include "MSComm1.h"
+#include "ProfileFile.h"
+#include "Prompts.h"
+#include "RunSettings.h"
+#include "Startup.h"
+
+#include <QFileInfo>
+#include <QSerialPortInfo>
+#include <QSet>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+QString &runPin()
+{
+    static QString pin;
+    return pin;
+}
+
+struct SlotRange {
+    int firstCom;
+    int count;
+    const char *prefix;
+};
+constexpr SlotRange kSlotRanges[] = {
+    {1, 4, "/dev/ttyS"},
+    {5, 8, "/dev/ttyUSB"},
+    {13, 4, "/dev/ttyACM"},
+};
+
+QSet<QString> enumeratedDevices()
+{
+    QSet<QString> devices;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+        devices.insert(info.systemLocation());
+    return devices;
+}
+
+QString pinnedDeviceForCom(int number)
+{
+    return ReadProfileString(MySetupPath(), QStringLiteral("ports"),
+                             QStringLiteral("COM%1").arg(number));
+}
+
+PortSlot slotFor(int number, const QSet<QString> &listed)
+{
+    PortSlot slot;
+    slot.number = number;
+    if (number < 1 || number > kComPorts)
+        return slot;
+    const QString pinned = pinnedDeviceForCom(number);
+    if (!pinned.isEmpty()) {
+        slot.device = pinned;
+        slot.pinned = true;
+        slot.present = listed.contains(pinned) || QFileInfo::exists(pinned);
+    } else {
+        slot.device = RuleDeviceForCom(number);
+        slot.present = listed.contains(slot.device);
+    }
+    return slot;
+}
+} // namespace
+
+QString RuleDeviceForCom(int number)
+{
+    for (const SlotRange &r : kSlotRanges) {
+        if (number >= r.firstCom && number < r.firstCom + r.count)
+            return QString::fromLatin1(r.prefix) + QString::number(number - r.firstCom);
+    }
+    return QString();
+}
+
+QVector<PortSlot> ListPorts()
+{
+    const QSet<QString> listed = enumeratedDevices();
+    QVector<PortSlot> slots;
+    for (int n = 1; n <= kComPorts; ++n)
+        slots.append(slotFor(n, listed));
+    return slots;
+}
+
+PortSlot PortForCom(int number)
+{
+    return slotFor(number, enumeratedDevices());
+}
+
+QString PortRuleText()
+{
+    return QStringLiteral(
+        "COM1-COM4: /dev/ttyS0-3; COM5-COM12: /dev/ttyUSB0-7; COM13-COM16: /dev/ttyACM0-3.\n"
+        "A line COM<n>=<device> in section [ports] of %1 gives COM n another device.")
+        .arg(MySetupPath());
+}
+
+void PinRunDevice(const QString &device)
+{
+    runPin() = device;
+}
+
+QString PinnedRunDevice()
+{
+    return runPin();
+}
+
+QString LinkDevicePath()
+{
+    if (!runPin().isEmpty())
+        return runPin();
+    return PortForCom(Run().comPort).device;
+}
+
+QString LangTextWith(int id, const QString &arg)
+{
+    const QString text = LangText(id);
+    if (text.contains(QLatin1String("%1")))
+        return text.arg(arg);
+    if (text.isEmpty())
+        return arg;
+    return text + QLatin1Char(' ') + arg;
+}
+
+QString DeviceGroup(const QString &device)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(device).constData(), &st) != 0)
+        return QString();
+    if (const group *g = ::getgrgid(st.st_gid))
+        return QString::fromLocal8Bit(g->gr_name);
+    return QString::number(st.st_gid);
+}
+
+QString PortOpenFailureDetail(const QString &device, QSerialPort::SerialPortError error,
+                              const QString &systemText)
+{
+    if (device.isEmpty())
+        return LangTextWith(9069, QStringLiteral("COM%1").arg(Run().comPort));
+    QString detail = device + QStringLiteral(": ") + systemText;
+    if (error == QSerialPort::DeviceNotFoundError || !QFileInfo::exists(device)) {
+        detail += QStringLiteral("\r\n") + LangTextWith(9069, device);
+    } else if (error == QSerialPort::PermissionError) {
+        const QByteArray path = QFile::encodeName(device);
+        if (::access(path.constData(), R_OK | W_OK) != 0) {
+            const QString group = DeviceGroup(device);
+            detail += QStringLiteral("\r\n") + LangTextWith(9068, group);
+            if (!group.isEmpty())
+                detail += QStringLiteral("\r\nsudo usermod -aG %1 $USER").arg(group);
+        } else {
+            detail += QStringLiteral("\r\nThe device is in use by another program.");
+        }
+    }
+    return detail;
+}
+
+bool OpenLinkPort(MSComm1 &port)
+{
+    if (port.PortOpen())
+        port.setPortOpen(false);
+    const QString device = LinkDevicePath();
+    port.setCommPort(Run().comPort);
+    port.setPortName(device);
+    port.setHandshaking(0);
+    port.setSettings(QStringLiteral("9600,n,8,1"));
+    port.setInputMode(1);
+    port.setInputLen(0);
+    port.setRThreshold(1);
+    if (!device.isEmpty() && port.setPortOpen(true))
+        return true;
+    const QString detail = device.isEmpty()
+        ? PortOpenFailureDetail(QString(), QSerialPort::DeviceNotFoundError, QString())
+        : PortOpenFailureDetail(device, port.error(), port.errorString());
+    prompts().message(LangText(9003) + QStringLiteral("\r\n") + detail, MsgIcon::Critical);
+    return false;
+}

@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QStatusBar>
 #include <QTimer>
@@ -38,6 +39,7 @@ frmMain::frmMain(QWidget *parent)
     buildPanel();
     buildStatusBar();
     buildTimers();
+    buildLink();
     SetMdiArea(mdi_);
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { ShowCHInfo(false); });
 
@@ -49,6 +51,7 @@ frmMain::frmMain(QWidget *parent)
     restorePlacement();
     ShowMainCaptions();
     LoadTree();
+    fitPanelToTree();
     LoadNewDoc2();
     ShowCHInfo(false);
 }

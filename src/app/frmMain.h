@@ -13,6 +13,9 @@ class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
+class LinkEngine;
+class MSComm1;
+class UiLinkFront;
 
 // The main window: the multiple-document frame with the menus, the toolbar, the panel
 // with the tree of editable areas, the status bar and the timers. The editing windows
@@ -28,6 +31,8 @@ public:
     QAction *toolButton(const QString &key) const;     // tbToolBar buttons by key
     QMdiArea *mdiArea() const { return mdi_; }
     QTimer *timer(const QString &name) const;
+    LinkEngine *linkEngine() const { return engine_; }
+    UiLinkFront *linkFront() const { return linkUi_; }
 
     // Width limits of the panel while the splitter is dragged, in pixels.
     static constexpr int kPanelMinWidth = 300 / 15;
@@ -106,6 +111,7 @@ private:
     void showStatusTexts();
     void updateClock();
     void dragSplitter(int x);
+    void fitPanelToTree();
 
     void ShowMainCaptions();
     // Window placement (frmMainPlacement.cpp).
@@ -119,10 +125,16 @@ private:
     void showDocumentTitle();
 
     // Radio steps (frmMainRadio.cpp).
+    void buildLink();
+    void onLinkFinished(int operation, bool success);
     void ReadOKTimer_Timer();
     void WaitSaveDataTimer_Timer();
+    void closeLinkPort();
 
     QMdiArea *mdi_ = nullptr;
+    MSComm1 *comm_ = nullptr;              // MSComm1, the link's serial port
+    UiLinkFront *linkUi_ = nullptr;
+    LinkEngine *engine_ = nullptr;
     QWidget *picture1_ = nullptr;
     QFrame *frame1_ = nullptr;
     QToolBar *toolbar1_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include "LangText.h"
 #include "Models.h"
+#include "PortList.h"
 #include "RunSettings.h"
 
 #include <QAction>
@@ -114,6 +115,13 @@ void frmMain::LoadTree()
     root->setExpanded(true);
 }
 
+// The panel starts wide enough for the tree's entries.
+void frmMain::fitPanelToTree()
+{
+    const int wanted = tree_->sizeHintForColumn(0) + tree_->indentation() + 24;
+    picture1_->setFixedWidth(qBound(kPanelStartWidth, wanted, 320));
+}
+
 void frmMain::Toolbar1_ButtonClick(const QString &key)
 {
     if (key != QLatin1String("TB_CLOSE"))
@@ -194,7 +202,11 @@ void frmMain::showStatusTexts()
     panels_[0]->setText(LangText(12011));
     panels_[1]->setText(DisplayModelName(Run().modelName) + QLatin1Char('[') + BandName(Run().BandMode)
                         + QLatin1Char(':') + Run().bandText + QLatin1Char(']'));
-    panels_[2]->setText(LangText(12008) + QString::number(Run().comPort));
+    QString port = LangText(12008) + QString::number(Run().comPort);
+    // A device pinned for this run (--port, --demo) serves every port number.
+    if (!PinnedRunDevice().isEmpty())
+        port += QStringLiteral(" → ") + PinnedRunDevice();
+    panels_[2]->setText(port);
 }
 
 // Panels 4 and 5 follow the clock (short date and time of the system locale).

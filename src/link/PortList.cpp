@@ -78,10 +78,10 @@ QString RuleDeviceForCom(int number)
 QVector<PortSlot> ListPorts()
 {
     const QSet<QString> listed = enumeratedDevices();
-    QVector<PortSlot> slots;
+    QVector<PortSlot> ports;
     for (int n = 1; n <= kComPorts; ++n)
-        slots.append(slotFor(n, listed));
-    return slots;
+        ports.append(slotFor(n, listed));
+    return ports;
 }
 
 PortSlot PortForCom(int number)

@@ -1,0 +1,132 @@
+// The document commands of the main window: new, factory initialisation, open, save,
+// save as and exit, with their questions (DocumentCommands) and the child windows.
+#include "frmMain.h"
+
+#include "DataFile.h"
+#include "DocumentCommands.h"
+#include "LangText.h"
+#include "NewImage.h"
+#include "Prompts.h"
+#include "RunSettings.h"
+#include "Startup.h"
+#include "UiChildWindows.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QTimer>
+
+namespace {
+// Windows that may hold typed text not yet stored in the image.
+const char *const kEditorWindows[] = {"frmCommChInfo", "FrmCHInfoEdit", "FrmOptFeatures", "FrmDTMF", "FrmRadioInfo"};
+}
+
+// Pending typed text reaches the image before the document is compared, saved or sent.
+void frmMain::validateOpenEditors()
+{
+    for (const char *name : kEditorWindows)
+        CallOnLoaded(QString::fromLatin1(name), "ValidateControls");
+}
+
+void frmMain::LoadNewDoc()
+{
+    CloseCurAllWindows();
+    timer(QStringLiteral("NewDocTimer"))->start();
+}
+
+void frmMain::NewDocTimer_Timer()
+{
+    timer(QStringLiteral("NewDocTimer"))->stop();
+    BuildNewImage();
+    ShowMainCaptions();
+    ShowChild(QStringLiteral("frmCommChInfo"));
+    ShowMainTxt();
+    mdi_->cascadeSubWindows();
+    Doc().FactoryInitRequest = false;
+}
+
+void frmMain::LoadNewDoc2()
+{
+    BuildNewImage();
+    ShowMainCaptions();
+    ShowChild(QStringLiteral("frmCommChInfo"));
+    ShowMainTxt();
+}
+
+void frmMain::mnuFileNew_Click()
+{
+    validateOpenEditors();
+    // Cancel at the unsaved-changes question still leads to the new-document question.
+    if (SettleBeforeReplacing(CancelMeans::Proceed) == UnsavedDecision::Stop) {
+        ShowMainTxt();
+        return;
+    }
+    ShowMainTxt();
+    if (prompts().ask(LangText(9026), AskButtons::OkCancel, MsgIcon::Warning) != Answer::Ok)
+        return;
+    LoadNewDoc();
+}
+
+void frmMain::MnuInit_Click()
+{
+    // Stays set when the command is cancelled: the next new document uses the factory image.
+    Doc().FactoryInitRequest = true;
+    mnuFileNew_Click();
+}
+
+void frmMain::mnuFileOpen_Click()
+{
+    validateOpenEditors();
+    const UnsavedDecision decision = SettleBeforeReplacing(CancelMeans::Stop);
+    ShowMainTxt();
+    if (decision == UnsavedDecision::Proceed)
+        OpenDocument();
+}
+
+void frmMain::OpenDocument()
+{
+    const QString path = ChooseFileToOpen();
+    if (path.isEmpty())
+        return;
+    CloseCurAllWindows();
+    // A file that cannot be loaded leaves the document, and where it is saved, as it was.
+    if (OpenDataFile(path) != FileResult::Ok)
+        return;
+    Doc().DocumentPath = path;
+    Doc().Untitled = false;
+    ShowChild(QStringLiteral("frmCommChInfo"));
+    ShowMainTxt();
+    Change_Language();
+    mdi_->cascadeSubWindows();
+}
+
+void frmMain::mnuFileSave_Click()
+{
+    validateOpenEditors();
+    SaveCommand();
+    ShowMainTxt();
+}
+
+void frmMain::mnuFileSaveAs_Click()
+{
+    validateOpenEditors();
+    SaveDocumentAs();
+    ShowMainTxt();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    storePlacement();
+    if (!endingWithoutQuestions_) {
+        validateOpenEditors();
+        // Cancel, or Yes followed by a save that did not happen, keeps the program open.
+        if (SettleBeforeExit() == UnsavedDecision::Stop) {
+            ShowMainTxt();
+            event->ignore();
+            return;
+        }
+    }
+    closeLinkPort();
+    RunExitSteps();
+    CloseCurAllWindows();
+    event->accept();
+}

@@ -1,0 +1,100 @@
+// The radio commands of the main window: they store pending edits and start the link
+// engine; a finished read becomes an untitled new document.
+#include "frmMain.h"
+
+#include "LangText.h"
+#include "LinkEngine.h"
+#include "LinkState.h"
+#include "MSComm1.h"
+#include "ModFun.h"
+#include "RunSettings.h"
+#include "UiChildWindows.h"
+#include "FrmProgress.h"
+#include "UiLinkFront.h"
+
+#include <QMdiArea>
+#include <QTimer>
+
+namespace {
+const char *const kWriteEditors[] = {"frmCommChInfo", "FrmCHInfoEdit", "FrmOptFeatures", "FrmDTMF", "FrmRadioInfo"};
+}
+
+void frmMain::buildLink()
+{
+    comm_ = new MSComm1(this);
+    comm_->setObjectName(QStringLiteral("MSComm1"));
+    linkUi_ = new UiLinkFront(this);
+    engine_ = new LinkEngine(*comm_, *linkUi_, this);
+    connect(engine_, &LinkEngine::operationFinished, this, &frmMain::onLinkFinished);
+}
+
+void frmMain::closeLinkPort()
+{
+    if (comm_->PortOpen())
+        comm_->setPortOpen(false);
+}
+
+void frmMain::mnuReadFromRadio_Click()
+{
+    // A cell edit in progress in the channel grid is stored first.
+    CallOnLoaded(QStringLiteral("frmCommChInfo"), "ValidateControls");
+    engine_->StartRead();
+}
+
+void frmMain::mnuWriteToRadio_Click()
+{
+    for (const char *name : kWriteEditors)
+        CallOnLoaded(QString::fromLatin1(name), "ValidateControls");
+    // The write starts once the windows have stored their edits.
+    timer(QStringLiteral("WaitSaveDataTimer"))->start();
+}
+
+void frmMain::WaitSaveDataTimer_Timer()
+{
+    timer(QStringLiteral("WaitSaveDataTimer"))->stop();
+    engine_->StartWrite();
+}
+
+void frmMain::MnuLocalInfo_Click()
+{
+    UnloadByName(QStringLiteral("FrmRadioInfo"));
+    ReadRMGDataFromRadio();
+}
+
+void frmMain::ReadRMGDataFromRadio()
+{
+    engine_->StartRadioInfoRead();
+}
+
+void frmMain::onLinkFinished(int operation, bool success)
+{
+    if (!success)
+        return;
+    if (operation == LinkRead) {
+        CloseCurAllWindows();
+        timer(QStringLiteral("ReadOKTimer"))->start();
+    } else if (operation == LinkRadioInfo) {
+        UnloadByName(QStringLiteral("FrmRadioInfo"));
+        ShowChild(QStringLiteral("FrmRadioInfo"));
+    }
+}
+
+void frmMain::ReadOKTimer_Timer()
+{
+    timer(QStringLiteral("ReadOKTimer"))->stop();
+    // A read with an impossible band mode is refused; the document stays as it was.
+    if (LinkEngine::ApplyReadToImage()) {
+        Doc().DocumentPath = QStringLiteral("new.dat");
+        Doc().Untitled = true;
+    }
+    ShowMainTxt();
+    Change_Language();
+    ShowChild(QStringLiteral("frmCommChInfo"));
+    mdi_->cascadeSubWindows();
+}
+
+void frmMain::MnuProPassWord_Click()
+{
+    if (const auto entered = linkUi_->askPassword(Link().ProgPassword))
+        Link().ProgPassword = TrimAtNul(*entered);
+}

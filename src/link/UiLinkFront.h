@@ -1,0 +1,26 @@
+#pragma once
+#include "LinkUi.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include "FrmProgress.h"
+
+// The link engine's windows in the desktop program: the password dialog (FrmPassWord)
+// and the progress window (FrmProgress), modal over the main window.
+class UiLinkFront : public LinkUi {
+public:
+    explicit UiLinkFront(QWidget *parent) : parent_(parent) {}
+
+    std::optional<QString> askPassword(const QString &current) override;
+    void openProgress(int operation, std::function<void()> beginTransfer) override;
+    void setProgress(int percent) override;
+    void closeProgress() override;
+    bool progressVisible() const override;
+
+    FrmProgress *progressWindow() const { return progress_; }
+
+private:
+    QPointer<QWidget> parent_;
+    QPointer<FrmProgress> progress_;
+};

@@ -58,6 +58,8 @@ frmMain::frmMain(QWidget *parent)
 
 frmMain::~frmMain()
 {
+    // The client area reports activations while it is torn down; the menus are gone by then.
+    disconnect(mdi_, nullptr, this, nullptr);
     if (MdiArea() == mdi_)
         SetMdiArea(nullptr);
 }

@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace {
@@ -118,7 +119,13 @@ void frmMain::LoadTree()
 // The panel starts wide enough for the tree's entries.
 void frmMain::fitPanelToTree()
 {
-    const int wanted = tree_->sizeHintForColumn(0) + tree_->indentation() + 24;
+    int widest = 0;
+    QTreeWidgetItemIterator it(tree_);
+    for (; *it; ++it) {
+        const int depth = (*it)->parent() ? 2 : 1;
+        widest = qMax(widest, tree_->fontMetrics().horizontalAdvance((*it)->text(0)) + depth * tree_->indentation());
+    }
+    const int wanted = widest + tree_->iconSize().width() + 24;
     picture1_->setFixedWidth(qBound(kPanelStartWidth, wanted, 320));
 }
 

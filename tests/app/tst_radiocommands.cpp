@@ -1,0 +1,191 @@
+// Read, write and radio information through the main window against the simulated
+// radio on a pseudo-terminal: questions, progress window, messages, image and title.
+#include "ShellTestKit.h"
+#include "StandInWindow.h"
+
+#include "DemoRadio.h"
+#include "FrmProgress.h"
+#include "ImageCompare.h"
+#include "LangText.h"
+#include "LinkState.h"
+#include "MemoryMap.h"
+#include "NewImage.h"
+#include "PortList.h"
+#include "RadioImage.h"
+#include "SimulatedRadio.h"
+#include "UiChildWindows.h"
+#include "UiLinkFront.h"
+#include "FrmRadioInfo.h"
+#include "frmMain.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QProgressBar>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+constexpr int kOperationMs = 20000;
+}
+
+class TestRadioCommands : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ShellInstall> install;
+    std::unique_ptr<ScriptedPrompts> answers;
+    std::unique_ptr<frmMain> main;
+    SimulatedRadio *radio = nullptr;
+
+    QString msg(int id) const { return QStringLiteral("message: ") + LangText(id); }
+
+private slots:
+    void initTestCase()
+    {
+        RegisterStandInWindow(QStringLiteral("frmCommChInfo"));
+        RegisterStandInWindow(QStringLiteral("FrmOptFeatures"));
+        RegisterWindowFactory(QStringLiteral("FrmRadioInfo"), [] { return new FrmRadioInfo; });
+    }
+
+    void init()
+    {
+        install = std::make_unique<ShellInstall>();
+        answers = std::make_unique<ScriptedPrompts>();
+        ResetLinkState();
+        main = std::make_unique<frmMain>();
+        // The demonstration radio holds this program's new image.
+        QString error;
+        radio = StartDemoRadio(this, &error);
+        QVERIFY2(radio, qPrintable(error));
+    }
+
+    void cleanup()
+    {
+        main.reset();
+        delete radio;
+        radio = nullptr;
+        PinRunDevice(QString());
+        answers.reset();
+        install.reset();
+    }
+
+    void readBecomesUntitledNewDocument()
+    {
+        // The radio holds a setting the program's document lacks.
+        RadioImage inRadio = Image();
+        inRadio.channel(1)->RDCT = 37;
+        QByteArray memory(kTransferBytes, '\0');
+        PackImageInto(inRadio, memory);
+        radio->memory = memory;
+        Doc().DocumentPath = QStringLiteral("/somewhere/old.dat");
+        Doc().Untitled = false;
+        ShowChild(QStringLiteral("FrmOptFeatures"));
+        QWidget *grid = LoadedWindow(QStringLiteral("frmCommChInfo"));
+
+        answers->answers = {Answer::Ok};
+        main->mnuReadFromRadio_Click();
+        QCOMPARE(StandInValidations(grid), 1);
+        QCOMPARE(answers->log.value(0), QStringLiteral("ask: ") + LangText(9004));
+        FrmProgress *progress = main->linkFront()->progressWindow();
+        QVERIFY(progress);
+        QCOMPARE(progress->windowTitle(), LangText(9027));
+        QVERIFY(progress->isModal() || progress->windowModality() != Qt::NonModal);
+
+        QTRY_VERIFY_WITH_TIMEOUT(answers->log.contains(msg(9009)), kOperationMs);
+        QVERIFY(!main->linkFront()->progressWindow());
+        QCOMPARE(main->mdiArea()->subWindowList().size(), 0);   // all closed until the timer
+        QTRY_COMPARE(LoadedWindows(QStringLiteral("frmCommChInfo")).size(), 1);
+        QCOMPARE(main->mdiArea()->subWindowList().size(), 1);
+
+        QCOMPARE(Image().channel(1)->RDCT, int16_t(37));
+        const auto memoryChannels = [](const RadioImage &img) {
+            QList<int> numbers;
+            for (int slot = 0; slot < img.count(); ++slot) {
+                if (img.at(slot).number <= 400)
+                    numbers << img.at(slot).number;
+            }
+            std::sort(numbers.begin(), numbers.end());
+            return numbers;
+        };
+        QCOMPARE(memoryChannels(Image()), memoryChannels(inRadio));
+        QCOMPARE(Doc().DocumentPath, QStringLiteral("new.dat"));
+        QVERIFY(Doc().Untitled);
+        QVERIFY(main->windowTitle().endsWith(QStringLiteral(":new.dat]")));
+        QCOMPARE(answers->messages, QStringList({LangText(9009)}));
+    }
+
+    void readCancelledSendsNothing()
+    {
+        answers->answers = {Answer::Cancel};
+        main->mnuReadFromRadio_Click();
+        QVERIFY(!main->linkFront()->progressWindow());
+        QTest::qWait(50);
+        QCOMPARE(radio->commandsReceived(), 0);
+        QCOMPARE(Link().LinkOperation, int(LinkIdle));
+    }
+
+    void writeStoresEditsAndSendsTheImage()
+    {
+        Image().channel(1)->RDCT = 37;
+        ShowChild(QStringLiteral("FrmOptFeatures"));
+        QWidget *grid = LoadedWindow(QStringLiteral("frmCommChInfo"));
+        QWidget *options = LoadedWindow(QStringLiteral("FrmOptFeatures"));
+        answers->answers = {Answer::Ok};
+        main->mnuWriteToRadio_Click();
+        QCOMPARE(StandInValidations(grid), 1);
+        QCOMPARE(StandInValidations(options), 1);
+        QVERIFY(answers->log.isEmpty());   // the question waits for WaitSaveDataTimer
+        QTRY_VERIFY(main->linkFront()->progressWindow());
+        QCOMPARE(main->linkFront()->progressWindow()->windowTitle(), LangText(9028));
+        QTRY_VERIFY_WITH_TIMEOUT(answers->log.contains(msg(9010)), kOperationMs);
+        QCOMPARE(answers->log.first(), QStringLiteral("ask: ") + LangText(9005));
+
+        QByteArray expected(kTransferBytes, '\0');
+        RadioImage img = Image();
+        PackImageInto(img, expected);
+        QCOMPARE(radio->memory, expected);
+        QCOMPARE(main->mdiArea()->subWindowList().size(), 2);   // a write closes nothing
+    }
+
+    void radioInformationOpensItsWindow()
+    {
+        main->TreeView1_NodeClick(QStringLiteral("N7"));
+        QTRY_COMPARE_WITH_TIMEOUT(LoadedWindows(QStringLiteral("FrmRadioInfo")).size(), 1, kOperationMs);
+        QWidget *info = LoadedWindow(QStringLiteral("FrmRadioInfo"));
+        QVERIFY(!info->findChild<QLineEdit *>(QStringLiteral("Text1(1)"))->text().isEmpty());
+        QVERIFY(answers->log.isEmpty());
+
+        // Asking again replaces the window rather than adding a second one.
+        main->MnuLocalInfo_Click();
+        QCOMPARE(LoadedWindows(QStringLiteral("FrmRadioInfo")).size(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(LoadedWindows(QStringLiteral("FrmRadioInfo")).size(), 1, kOperationMs);
+    }
+
+    void passwordProtectedRadioAsksThroughTheDialog()
+    {
+        radio->setPassword(QStringLiteral("K9"));
+        answers->answers = {Answer::Ok};
+        OnNextModal([](QDialog *dlg) {
+            QCOMPARE(dlg->objectName(), QStringLiteral("FrmPassWord"));
+            dlg->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("K9"));
+            dlg->accept();
+        }, QStringLiteral("FrmPassWord"));
+        main->mnuReadFromRadio_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(answers->log.contains(msg(9009)), kOperationMs);
+        QCOMPARE(Link().ProgPassword, QStringLiteral("K9"));
+    }
+
+    void missingDeviceReportsAndStaysIdle()
+    {
+        PinRunDevice(install->dir.parentDir() + QStringLiteral("/no-such-tty"));
+        main->mnuReadFromRadio_Click();
+        QCOMPARE(answers->messages.size(), 1);
+        QVERIFY(answers->messages.first().startsWith(LangText(9003)));
+        QCOMPARE(Link().LinkOperation, int(LinkIdle));
+        QVERIFY(!main->linkFront()->progressWindow());
+    }
+};
+
+QTEST_MAIN(TestRadioCommands)
+#include "tst_radiocommands.moc"

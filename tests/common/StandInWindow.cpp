@@ -1,0 +1,46 @@
+#include "StandInWindow.h"
+
+#include "UiChildWindows.h"
+
+#include <QWidget>
+
+namespace {
+int created = 0;
+
+class StandInWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit StandInWindow(const QString &name)
+    {
+        setObjectName(name);
+        setWindowTitle(name);
+        setProperty("standInValidations", 0);
+        resize(320, 200);
+    }
+
+public slots:
+    void ValidateControls() { setProperty("standInValidations", property("standInValidations").toInt() + 1); }
+    void SetEditDisable() {}
+};
+}
+
+void RegisterStandInWindow(const QString &name)
+{
+    RegisterWindowFactory(name, [name] {
+        ++created;
+        return new StandInWindow(name);
+    });
+}
+
+int StandInWindowsCreated()
+{
+    return created;
+}
+
+int StandInValidations(const QWidget *window)
+{
+    const QVariant v = window ? window->property("standInValidations") : QVariant();
+    return v.isValid() ? v.toInt() : -1;
+}
+
+#include "StandInWindow.moc"

@@ -89,15 +89,42 @@ QWidget *ShowChild(const QString &name)
     if (area()) {
         QMdiSubWindow *sub = area()->addSubWindow(w);
         sub->setAttribute(Qt::WA_DeleteOnClose);
-        sub->setWindowIcon(QIcon());
+        sub->setWindowIcon(QApplication::windowIcon());
         w->show();
         sub->show();
-        area()->cascadeSubWindows();
+        CascadeChildWindows();
         area()->setActiveSubWindow(sub);
     } else {
         w->show();
     }
     return w;
+}
+
+// QMdiArea's own cascade shrinks every window to its minimum size; this one keeps the
+// size each window asks for, so no window opens cramped.
+void CascadeChildWindows()
+{
+    if (!area())
+        return;
+    const QList<QMdiSubWindow *> subs = area()->subWindowList(QMdiArea::CreationOrder);
+    const QSize room = area()->viewport()->size();
+    int offset = 0;
+    for (QMdiSubWindow *sub : subs) {
+        if (sub->isMinimized() || sub->isMaximized() || !sub->isVisible())
+            continue;
+        QWidget *w = sub->widget();
+        const QSize frame = w ? (sub->size() - w->size()).expandedTo(QSize(8, 30)) : QSize();
+        QSize wanted = w && w->sizeHint().isValid() ? w->sizeHint() + frame : sub->size();
+        wanted = wanted.expandedTo(sub->minimumSizeHint());
+        if (room.width() > 0 && room.height() > 0)
+            wanted = wanted.boundedTo(room);
+        const int step = frame.height() > 0 ? frame.height() - 4 : 24;
+        if (offset + wanted.height() > room.height() || offset + wanted.width() > room.width())
+            offset = 0;
+        sub->setGeometry(QRect(QPoint(offset, offset), wanted));
+        sub->raise();
+        offset += step;
+    }
 }
 
 void UnloadByName(const QString &name)

@@ -22,6 +22,8 @@ QWidget *LoadedWindow(const QString &name);   // the first, or nullptr
 // Focuses a loaded window of that name, or creates it, shows it modeless in the MDI
 // area and arranges the children in cascade. Returns the window.
 QWidget *ShowChild(const QString &name);
+// Arranges the child windows in cascade, each at its preferred size (within the area).
+void CascadeChildWindows();
 // Closes and deletes every loaded window with that name.
 void UnloadByName(const QString &name);
 // Closes every child window of the MDI area.

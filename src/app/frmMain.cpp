@@ -4,6 +4,7 @@
 #include "ModFun.h"
 #include "Models.h"
 #include "RunSettings.h"
+#include "UiAppIcon.h"
 #include "UiChildWindows.h"
 
 #include <QAction>
@@ -34,6 +35,7 @@ frmMain::frmMain(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    QApplication::setWindowIcon(AppIcon());
     buildMenus();
     buildToolBar();
     buildPanel();
@@ -141,6 +143,16 @@ void frmMain::changeEvent(QEvent *event)
         Form_Activate();
 }
 
+void frmMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    // The first child windows were arranged while the client area had no size yet.
+    QTimer::singleShot(0, this, [] { CascadeChildWindows(); });
+}
+
 void frmMain::tbToolBar_ButtonClick(const QString &key)
 {
     if (key == QLatin1String("NewFile"))
@@ -213,7 +225,7 @@ void frmMain::mnuViewStatusBar_Click()
 
 void frmMain::mnuWindowCascade_Click()
 {
-    mdi_->cascadeSubWindows();
+    CascadeChildWindows();
 }
 
 void frmMain::mnuCloseAll_Click()

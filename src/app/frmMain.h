@@ -96,6 +96,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -152,4 +153,5 @@ private:
     int backgroundLanguage_ = -1;
     bool SplitterDragging = false;
     bool endingWithoutQuestions_ = false;
+    bool shownOnce_ = false;
 };

@@ -40,7 +40,7 @@ void frmMain::NewDocTimer_Timer()
     ShowMainCaptions();
     ShowChild(QStringLiteral("frmCommChInfo"));
     ShowMainTxt();
-    mdi_->cascadeSubWindows();
+    CascadeChildWindows();
     Doc().FactoryInitRequest = false;
 }
 
@@ -96,7 +96,7 @@ void frmMain::OpenDocument()
     ShowChild(QStringLiteral("frmCommChInfo"));
     ShowMainTxt();
     Change_Language();
-    mdi_->cascadeSubWindows();
+    CascadeChildWindows();
 }
 
 void frmMain::mnuFileSave_Click()

@@ -125,7 +125,7 @@ void frmMain::fitPanelToTree()
         const int depth = (*it)->parent() ? 2 : 1;
         widest = qMax(widest, tree_->fontMetrics().horizontalAdvance((*it)->text(0)) + depth * tree_->indentation());
     }
-    const int wanted = widest + tree_->iconSize().width() + 24;
+    const int wanted = widest + tree_->iconSize().width() + 48;
     picture1_->setFixedWidth(qBound(kPanelStartWidth, wanted, 320));
 }
 

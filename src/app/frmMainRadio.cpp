@@ -90,7 +90,7 @@ void frmMain::ReadOKTimer_Timer()
     ShowMainTxt();
     Change_Language();
     ShowChild(QStringLiteral("frmCommChInfo"));
-    mdi_->cascadeSubWindows();
+    CascadeChildWindows();
 }
 
 void frmMain::MnuProPassWord_Click()

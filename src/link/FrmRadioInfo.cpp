@@ -59,8 +59,11 @@ FrmRadioInfo::FrmRadioInfo(QWidget *parent)
     FillCombo(model_, {QString::fromLatin1(kModelDisplayName)});
     FillCombo(band_, {BandName(0), BandName(1), BandName(2)});
     FillCombo(bandText_, {BandText(0), BandText(1), BandText(2)});
-    for (QComboBox *c : {model_, band_, bandText_})
-        c->setEnabled(false);
+    // Shown, not chosen: the lists take no input but stay readable.
+    for (QComboBox *c : {model_, band_, bandText_}) {
+        c->setAttribute(Qt::WA_TransparentForMouseEvents);
+        c->setFocusPolicy(Qt::NoFocus);
+    }
 
     // The radio's own data.
     auto *radio = new QGroupBox(LangText(21012), this);

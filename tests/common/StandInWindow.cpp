@@ -2,6 +2,8 @@
 
 #include "UiChildWindows.h"
 
+#include <QLabel>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace {
@@ -15,7 +17,11 @@ public:
         setObjectName(name);
         setWindowTitle(name);
         setProperty("standInValidations", 0);
-        resize(320, 200);
+        auto *layout = new QVBoxLayout(this);
+        auto *label = new QLabel(QStringLiteral("(") + name + QStringLiteral(")"), this);
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumSize(360, 220);
+        layout->addWidget(label);
     }
 
 public slots:

@@ -280,7 +280,7 @@ bool UnpackImageFrom(const QByteArray &b, int radioBand, RadioImage &target)
         c.setFreqText(FrequencyText(freq));
         unpackChannelSettings(b, base, c);
         c.reserved = {};
-        img.slots[size_t(img.header.channelCount)] = c;
+        img.at(img.header.channelCount) = c;
         ++img.header.channelCount;
     }
 

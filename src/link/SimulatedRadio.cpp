@@ -333,7 +333,7 @@ void SimulatedRadio::handle(const QByteArray &command)
     } else if (kind == 'E') {
         programming_ = false;
         if (!loseEndAck)
-            reply(QByteArray(1, char(kAck)));
+            reply(QByteArray(1, char(endAnswersSendAgain ? kSendAgain : kAck)));
     }
 }
 

@@ -107,4 +107,5 @@ private:
     qint64 rxLineFree_ = 0;
     QByteArray txQueue_;
     qint64 txLineFree_ = 0;
+    qint64 commandDue_ = 0;    // when the command being handled was complete on the line
 };

@@ -15,9 +15,14 @@
 #include <QtTest>
 
 namespace {
+// A sound HAM-band file with one channel, built without touching the program state.
 QByteArray goodFile()
 {
-    RadioImage img = Image();
+    RadioImage img;
+    img.header.model.setName(QStringLiteral("TARVEN2"));
+    img.header.model.bandMode = 2;
+    img.header.model.setVersion(QStringLiteral("V100"));
+    img.addChannel(41, QStringLiteral("28.5"));
     return img.toBytes();
 }
 
@@ -70,7 +75,7 @@ private slots:
         put16(band7, 7, 7);
         QTest::newRow("band 7") << band7 << 0 << QStringLiteral("Country Mode Error!") << int(FileResult::BandError);
         QByteArray number = good;
-        put16(number, kHeaderBytes + 60, 900);
+        put16(number, kHeaderBytes, 900);
         QTest::newRow("channel number 900") << number << 9002 << QString() << int(FileResult::FileError);
     }
 

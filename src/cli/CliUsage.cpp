@@ -36,7 +36,7 @@ void printUsage()
                  "  tarven-cli info  --port DEVICE [--json] [--trace FILE]\n"
                  "  tarven-cli new   --band cb|hf|ham --out FILE.dat [--factory]\n"
                  "  tarven-cli dump  FILE.dat [--json]\n"
-                 "  tarven-cli simulate [--band cb|hf|ham] [--image FILE.dat] [--echo] [--password TEXT] [--firmware VNNN]\n");
+                 "  tarven-cli simulate [--band cb|hf|ham] [--image FILE.dat] [--echo] [--password TEXT] [--firmware VNNN] [--pace]\n");
 }
 
 int usageError(const QString &what)

@@ -1,5 +1,6 @@
 // tarven-cli: the command-line tool over the same core as the desktop program.
 #include "CliDocument.h"
+#include "CliLink.h"
 #include "CliUsage.h"
 #include "Startup.h"
 #include "VersionTable.h"
@@ -22,6 +23,8 @@ int main(int argc, char **argv)
         return runNewCommand(args);
     if (command == QLatin1String("dump"))
         return runDumpCommand(args);
+    if (isLinkCommand(command))
+        return runLinkCommand(command, args);
     if (command == QLatin1String("--help") || command == QLatin1String("help")) {
         printUsage();
         return 0;

@@ -78,10 +78,10 @@ QString RuleDeviceForCom(int number)
 QVector<PortSlot> ListPorts()
 {
     const QSet<QString> listed = enumeratedDevices();
-    QVector<PortSlot> ports;
+    QVector<PortSlot> list;
     for (int n = 1; n <= kComPorts; ++n)
-        ports.append(slotFor(n, listed));
-    return ports;
+        list.append(slotFor(n, listed));
+    return list;
 }
 
 PortSlot PortForCom(int number)
@@ -114,16 +114,6 @@ QString LinkDevicePath()
     return PortForCom(Run().comPort).device;
 }
 
-QString LangTextWith(int id, const QString &arg)
-{
-    const QString text = LangText(id);
-    if (text.contains(QLatin1String("%1")))
-        return text.arg(arg);
-    if (text.isEmpty())
-        return arg;
-    return text + QLatin1Char(' ') + arg;
-}
-
 QString DeviceGroup(const QString &device)
 {
     struct stat st {};
@@ -138,17 +128,18 @@ QString PortOpenFailureDetail(const QString &device, QSerialPort::SerialPortErro
                               const QString &systemText)
 {
     if (device.isEmpty())
-        return LangTextWith(9069, QStringLiteral("COM%1").arg(Run().comPort));
+        return QStringLiteral("COM%1: ").arg(Run().comPort) + LangText(9069);
     QString detail = device + QStringLiteral(": ") + systemText;
     if (error == QSerialPort::DeviceNotFoundError || !QFileInfo::exists(device)) {
-        detail += QStringLiteral("\r\n") + LangTextWith(9069, device);
+        detail += QStringLiteral("\r\n") + LangText(9069);
     } else if (error == QSerialPort::PermissionError) {
         const QByteArray path = QFile::encodeName(device);
         if (::access(path.constData(), R_OK | W_OK) != 0) {
             const QString group = DeviceGroup(device);
-            detail += QStringLiteral("\r\n") + LangTextWith(9068, group);
+            detail += QStringLiteral("\r\n") + LangText(9068);
             if (!group.isEmpty())
-                detail += QStringLiteral("\r\nsudo usermod -aG %1 $USER").arg(group);
+                detail += QStringLiteral("\r\n%1 belongs to the group \"%2\": sudo usermod -aG %2 $USER")
+                              .arg(device, group);
         } else {
             detail += QStringLiteral("\r\nThe device is in use by another program.");
         }

@@ -56,5 +56,3 @@ QString PortOpenFailureDetail(const QString &device, QSerialPort::SerialPortErro
                               const QString &systemText);
 // The group that owns a device file, empty when it cannot be found.
 QString DeviceGroup(const QString &device);
-// A language text with its argument: in place of "%1" when it has one, else appended.
-QString LangTextWith(int id, const QString &arg);

@@ -150,6 +150,7 @@ void SimulatedRadio::onReadable()
         const ssize_t n = ::read(master_, buf, sizeof buf);
         if (n > 0) {
             const QByteArray bytes(buf, int(n));
+            commandDue_ = nowNs();
             if (echo)
                 reply(bytes);
             if (!pace) {
@@ -183,6 +184,7 @@ void SimulatedRadio::onTimer()
     const qint64 now = nowNs();
     while (!arriving_.empty() && arriving_.front().first <= now) {
         const QByteArray bytes = arriving_.front().second;
+        commandDue_ = arriving_.front().first;
         arriving_.pop_front();
         takeBytes(bytes);
         if (!isRunning())
@@ -333,7 +335,7 @@ void SimulatedRadio::handle(const QByteArray &command)
     } else if (kind == 'E') {
         programming_ = false;
         if (!loseEndAck)
-            reply(QByteArray(1, char(kAck)));
+            reply(QByteArray(1, char(endAnswersSendAgain ? kSendAgain : kAck)));
     }
 }
 
@@ -343,8 +345,10 @@ void SimulatedRadio::reply(const QByteArray &bytes)
         writeOut(bytes);
         return;
     }
+    // The radio answers as soon as the command is complete on the line; a late wake-up of
+    // this process must not count as time on the line, so the schedule starts there.
     if (txQueue_.isEmpty())
-        txLineFree_ = std::max(txLineFree_, nowNs());
+        txLineFree_ = std::max(txLineFree_, commandDue_);
     txQueue_.append(bytes);
     pump();
     armTimer();

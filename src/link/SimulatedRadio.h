@@ -62,6 +62,7 @@ public:
     int dropEntryReplies = 0;          // leave this many "PROGRAM" unanswered
     bool silent = false;               // answer nothing at all
     bool loseEndAck = false;           // leave "END" unanswered
+    bool endAnswersSendAgain = false;  // answer "END" with 0A instead of 06
     int hangUpAfterCommands = -1;      // vanish once this many commands have arrived
 
     // What the PC sent, complete commands in order.
@@ -106,4 +107,5 @@ private:
     qint64 rxLineFree_ = 0;
     QByteArray txQueue_;
     qint64 txLineFree_ = 0;
+    qint64 commandDue_ = 0;    // when the command being handled was complete on the line
 };

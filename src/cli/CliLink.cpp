@@ -1,0 +1,234 @@
+#include "CliLink.h"
+
+#include "CliSignals.h"
+#include "CliUsage.h"
+#include "DataFile.h"
+#include "HeadlessLinkUi.h"
+#include "LinkEngine.h"
+#include "LinkState.h"
+#include "LinkTrace.h"
+#include "MSComm1.h"
+#include "MemoryMap.h"
+#include "Models.h"
+#include "NewImage.h"
+#include "PortList.h"
+#include "RadioImage.h"
+#include "RadioInfo.h"
+#include "SimulatedRadio.h"
+#include "VersionTable.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+namespace {
+
+int bandFromName(const QString &name)
+{
+    const QString n = name.toLower();
+    return n == QLatin1String("cb") ? 0 : n == QLatin1String("hf") ? 1 : n == QLatin1String("ham") ? 2 : -1;
+}
+
+QString trimmedEnd(const QString &s)
+{
+    int n = int(s.size());
+    while (n > 0 && s.at(n - 1).isSpace())
+        --n;
+    return s.left(n);
+}
+
+// One link operation on the engine, run to its end on a local event loop.
+class LinkRun {
+public:
+    explicit LinkRun(const QStringList &args)
+    {
+        const QString device = optionValue(args, QStringLiteral("--port"));
+        PinRunDevice(device);
+        if (args.contains(QStringLiteral("--password")))
+            Link().ProgPassword = optionValue(args, QStringLiteral("--password"));
+        port.setTrace(&trace);
+    }
+
+    bool openTrace(const QStringList &args)
+    {
+        const QString path = optionValue(args, QStringLiteral("--trace"));
+        if (path.isEmpty())
+            return true;
+        QString error;
+        if (trace.open(path, &error))
+            return true;
+        std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(error));
+        return false;
+    }
+
+    // Starts with `start` and waits for the end; true on success.
+    template <typename Start>
+    bool run(Start start)
+    {
+        bool success = false;
+        QEventLoop loop;
+        QObject::connect(&engine, &LinkEngine::operationFinished, &loop, [&](int, bool ok) {
+            success = ok;
+            loop.quit();
+        });
+        if (!start(engine))
+            return false;
+        if (engine.isBusy())
+            loop.exec();
+        return success;
+    }
+
+    LinkTrace trace;
+    MSComm1 port;
+    HeadlessLinkUi ui;
+    LinkEngine engine{port, ui};
+};
+
+bool checkPort(const QStringList &args)
+{
+    return !optionValue(args, QStringLiteral("--port")).isEmpty();
+}
+
+int runRead(const QStringList &args)
+{
+    const QString out = optionValue(args, QStringLiteral("--out"));
+    if (!checkPort(args) || out.isEmpty())
+        return usageError(QStringLiteral("read needs --port DEVICE and --out FILE.dat"));
+    LinkRun link(args);
+    if (!link.openTrace(args))
+        return 1;
+    BuildNewImage();   // the model the radio is checked against
+    const bool ok = link.run([](LinkEngine &e) { return e.StartRead(LinkEngine::Confirm::Given); });
+    if (!ok || !LinkEngine::ApplyReadToImage())
+        return 1;
+    return SaveDataFile(out) == FileResult::Ok ? 0 : 1;
+}
+
+int runWrite(const QStringList &args)
+{
+    const QString in = optionValue(args, QStringLiteral("--in"));
+    if (!checkPort(args) || in.isEmpty())
+        return usageError(QStringLiteral("write needs --port DEVICE and --in FILE.dat"));
+    LinkRun link(args);
+    if (!link.openTrace(args))
+        return 1;
+    if (OpenDataFile(in) != FileResult::Ok)
+        return 1;
+    const bool ok = link.run([](LinkEngine &e) { return e.StartWrite(LinkEngine::Confirm::Given); });
+    return ok ? 0 : 1;
+}
+
+void printInfo(const RadioInfo &r, bool json)
+{
+    const QList<QPair<QString, QString>> fields = {
+        {QStringLiteral("serialNumber"), r.serialNumber},
+        {QStringLiteral("factoryDate"), r.factoryDate},
+        {QStringLiteral("repairDate"), r.repairDate},
+        {QStringLiteral("repairReason"), r.repairReason},
+        {QStringLiteral("salesAreaCode"), r.salesAreaCode},
+        {QStringLiteral("batchNumber"), r.batchNumber},
+        {QStringLiteral("customerCode"), r.customerCode},
+        {QStringLiteral("dealerCode"), r.dealerCode},
+        {QStringLiteral("stockInDate"), r.stockInDate},
+        {QStringLiteral("saleDate"), r.saleDate},
+        {QStringLiteral("handler"), r.handler},
+    };
+    if (json) {
+        QJsonObject o;
+        o[QStringLiteral("bandMode")] = r.bandMode;
+        for (const auto &f : fields)
+            o[f.first] = trimmedEnd(f.second);
+        std::printf("%s\n", QJsonDocument(o).toJson(QJsonDocument::Compact).constData());
+        return;
+    }
+    std::printf("bandMode: %d (%s)\n", r.bandMode, qPrintable(BandName(r.bandMode)));
+    for (const auto &f : fields)
+        std::printf("%s: %s\n", qPrintable(f.first), qPrintable(trimmedEnd(f.second)));
+}
+
+int runInfo(const QStringList &args)
+{
+    if (!checkPort(args))
+        return usageError(QStringLiteral("info needs --port DEVICE"));
+    LinkRun link(args);
+    if (!link.openTrace(args))
+        return 1;
+    if (!link.run([](LinkEngine &e) { return e.StartRadioInfoRead(); }))
+        return 1;
+    printInfo(CurrentRadioInfo(), args.contains(QStringLiteral("--json")));
+    return 0;
+}
+
+int runSimulate(const QStringList &args)
+{
+    SimulatedRadio radio;
+    int band = 0;
+    if (args.contains(QStringLiteral("--band"))) {
+        band = bandFromName(optionValue(args, QStringLiteral("--band")));
+        if (band < 0)
+            return usageError(QStringLiteral("--band is cb, hf or ham"));
+    }
+    const QString imagePath = optionValue(args, QStringLiteral("--image"));
+    if (!imagePath.isEmpty()) {
+        RadioImage img;
+        if (!ReadFullFile(imagePath, img) || !ImageProblem(img).isEmpty()) {
+            std::fprintf(stderr, "%s: not a usable data file %s\n", qPrintable(imagePath),
+                         qPrintable(ImageProblem(img)));
+            return 1;
+        }
+        band = img.header.model.bandMode;
+        PackImageInto(img, radio.memory);
+    } else {
+        SetCurrentBand(band);
+        BuildNewImage();
+        PackImageInto(Image(), radio.memory);
+    }
+    radio.band = band;
+    radio.setDemoInfo();
+    if (args.contains(QStringLiteral("--firmware"))) {
+        const QString firmware = optionValue(args, QStringLiteral("--firmware"));
+        if (!IsVersionText(firmware))
+            return usageError(QStringLiteral("--firmware is V followed by three digits"));
+        radio.firmware = firmware;
+    }
+    radio.setPassword(optionValue(args, QStringLiteral("--password")));
+    radio.echo = args.contains(QStringLiteral("--echo"));
+    radio.pace = args.contains(QStringLiteral("--pace"));
+
+    QString error;
+    if (!radio.start(&error)) {
+        std::fprintf(stderr, "cannot open a pseudo-terminal: %s\n", qPrintable(error));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(radio.devicePath()));
+    std::fflush(stdout);
+    QuitOnTerminationSignals();
+    QCoreApplication::exec();
+    std::fprintf(stderr, "simulated radio: %d commands served\n", radio.commandsReceived());
+    return 0;
+}
+
+} // namespace
+
+bool isLinkCommand(const QString &command)
+{
+    static const QStringList commands{QStringLiteral("read"), QStringLiteral("write"), QStringLiteral("info"),
+                                      QStringLiteral("simulate")};
+    return commands.contains(command);
+}
+
+int runLinkCommand(const QString &command, const QStringList &args)
+{
+    if (command == QLatin1String("read"))
+        return runRead(args);
+    if (command == QLatin1String("write"))
+        return runWrite(args);
+    if (command == QLatin1String("info"))
+        return runInfo(args);
+    if (command == QLatin1String("simulate"))
+        return runSimulate(args);
+    return usageError(QStringLiteral("unknown command \"%1\"").arg(command));
+}

@@ -25,7 +25,6 @@
 namespace {
 constexpr int twips(int t) { return t / 15; }
 constexpr int kCountrySel = 0, kUSubSel = 1;
-constexpr int kCountryU = 2;                   // position of "U" in Combo3(0)
 constexpr int kLabelGap = twips(100);          // label right edge to its control
 constexpr int kText1Width = twips(1815);
 constexpr int kCommand1Width = twips(1815 - 1560);
@@ -171,7 +170,6 @@ void FrmCHInfoEdit::buildControls()
         grid->addWidget(combo2_[i], row, column + 1);
         connect(combo2_[i], &QComboBox::activated, this, [this, i] { onOptionChosen(i); });
     }
-    grid->setRowStretch(10, 1);
 
     combo5_ = new QComboBox(this);
     combo5_->setObjectName(QStringLiteral("Combo5"));
@@ -219,7 +217,6 @@ void FrmCHInfoEdit::applyBandLayout()
     }
     label2_[1]->setVisible(!cb);
     text2_->setVisible(!cb);
-    frame1_->setMinimumHeight(twips(cb ? 5535 : 6615) - 30);
 }
 
 void FrmCHInfoEdit::FillLists()
@@ -262,9 +259,15 @@ void FrmCHInfoEdit::ShowCaptions()
     for (int i = 0; i < OptionCount; ++i)
         label3_[i]->setText(LangText(15005 + i));
     ShowCloseHelpCaptions(this);
-    // The form's height by band; the width follows the widest labels.
-    const int height = twips(Run().BandMode == 0 ? 7645 : 8725) - 30;
-    resize(sizeHint().width(), std::max(height, sizeHint().height()));
+    resize(sizeHint());
+}
+
+// The form is 7645 twips high in the CB band and 8725 otherwise, caption included; the
+// width follows the widest labels of the language.
+QSize FrmCHInfoEdit::sizeHint() const
+{
+    const int height = twips(Run().BandMode == 0 ? 7645 : 8725) - 34;
+    return QSize(QWidget::sizeHint().width(), std::max(height, minimumSizeHint().height()));
 }
 
 void FrmCHInfoEdit::ChangShowCHs(int group)

@@ -32,6 +32,7 @@ public:
     void EnablePub(bool enabled);
     void ChangShowCHs(int group);
     QComboBox *option(int index) const { return combo2_[index]; }
+    QSize sizeHint() const override;
 
 public slots:
     void SetGridEditData(bool fromSelection);

@@ -69,7 +69,7 @@ frmCommChInfo::frmCommChInfo(QWidget *parent) : QWidget(parent)
     buildControls();
 
     commandHelp_->setVisible(Run().HelpEnabled);
-    resize(twips(8200), twips(6900));
+    resize(sizeHint());
     fillGroupSelectors();
     const bool cb = Run().BandMode == 0;
     combo9_[kCountrySel]->setVisible(cb);
@@ -171,6 +171,8 @@ void frmCommChInfo::buildGroupControls()
     FillCombo(combo8_[kGroupValidSel], {QStringLiteral("Disable"), QStringLiteral("Enabel!")});
     combo8_[kCurrentChannelSel]->setMinimumContentsLength(3);
     combo7_->setMinimumContentsLength(4);
+    for (QComboBox *c : combo8_)
+        c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     connect(combo7_, &QComboBox::activated, this, [this] { onGroupListChosen(); });
     connect(combo9_[kCountrySel], &QComboBox::activated, this, [this] { onCountryChosen(kCountrySel); });
@@ -212,6 +214,13 @@ void frmCommChInfo::buildGrid()
             [this](int row, int column) { onCurrentCellChanged(row, column); });
     connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { commitEditor(); });
     connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { commitEditor(); });
+}
+
+// The window is 8200 x 6900 twips including its frame and caption.
+QSize frmCommChInfo::sizeHint() const
+{
+    const QSize content(twips(8200) - 10, twips(6900) - 34);
+    return content.expandedTo(minimumSizeHint());
 }
 
 int frmCommChInfo::rowCount() const

@@ -26,6 +26,7 @@ public:
     QString cellText(int row, int column) const;
     int editColumn() const { return editColumn_; }
     QTableWidget *grid() const { return grid_; }
+    QSize sizeHint() const override;
 
 public slots:
     void ReShowChInfoByLanguage();

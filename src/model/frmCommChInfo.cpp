@@ -193,6 +193,7 @@ void frmCommChInfo::buildGrid()
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grid_->setTabKeyNavigation(false);   // Tab leaves the grid for the next control
     grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setDefaultSectionSize(24);
     grid_->setFixedWidth(twips(7680));

@@ -14,6 +14,7 @@
 #include "UiKeyRules.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -78,6 +79,9 @@ QWidget *frmCommChInfo::editorOf(int column) const
 
 void frmCommChInfo::SetEditDisable()
 {
+    // Hiding a focused editor would pass the focus along the chain; give it to the grid.
+    if (isEditorPart(QApplication::focusWidget()))
+        grid_->setFocus();
     for (QWidget *w : {static_cast<QWidget *>(text1_), static_cast<QWidget *>(text2_)})
         w->hide();
     for (QComboBox *c : cellCombo_)

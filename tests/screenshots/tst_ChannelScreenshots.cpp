@@ -40,7 +40,7 @@ class TestChannelScreenshots : public QObject {
         }
         for (QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
             if (b->isVisibleTo(w) && !b->text().isEmpty())
-                QVERIFY2(b->width() >= b->sizeHint().width() - 2, qPrintable(b->objectName()));
+                QVERIFY2(b->width() >= b->fontMetrics().horizontalAdvance(b->text()) + 6, qPrintable(b->objectName()));
         }
     }
 
@@ -92,12 +92,14 @@ private slots:
         QTest::addColumn<int>("band");
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("group");
         for (int language : {1, 2}) {
             const QString lang = language == 1 ? QStringLiteral("en") : QStringLiteral("zh");
-            QTest::newRow(qPrintable("fm_" + lang)) << (language * 10 + 1) << 2 << "dialog_fm_" + lang;
-            QTest::newRow(qPrintable("am_" + lang)) << (language * 10 + 1) << 3 << "dialog_am_" + lang;
-            QTest::newRow(qPrintable("empty_" + lang)) << (language * 10 + 2) << 5 << "dialog_empty_" + lang;
-            QTest::newRow(qPrintable("cb_" + lang)) << (language * 10 + 0) << 1 << "dialog_cb_" + lang;
+            QTest::newRow(qPrintable("fm_" + lang)) << (language * 10 + 1) << 2 << "dialog_fm_" + lang << 0;
+            QTest::newRow(qPrintable("am_" + lang)) << (language * 10 + 1) << 3 << "dialog_am_" + lang << 0;
+            QTest::newRow(qPrintable("empty_" + lang)) << (language * 10 + 2) << 5 << "dialog_empty_" + lang << 0;
+            QTest::newRow(qPrintable("cb_" + lang)) << (language * 10 + 0) << 1 << "dialog_cb_" + lang << 0;
+            QTest::newRow(qPrintable("cb_mem_" + lang)) << (language * 10 + 0) << 3 << "dialog_cb_mem_" + lang << 8;
         }
     }
     void dialogs()
@@ -105,11 +107,12 @@ private slots:
         QFETCH(int, band);
         QFETCH(int, position);
         QFETCH(QString, name);
+        QFETCH(int, group);
         const int language = band / 10;
         newDocument(band % 10, language);
         if (band % 10 != 0)
             sampleBankChannels();
-        Edit().CurrentGroup = 0;
+        Edit().CurrentGroup = group;
         Edit().CurrentChannel = position;
         Mdi mdi;
         auto *dialog = show<FrmCHInfoEdit>("FrmCHInfoEdit");

@@ -13,7 +13,7 @@ function(tarven_add_test source)
   target_compile_definitions(${name} PRIVATE
     TARVEN_TEST_PROGRAM_DIR="${TARVEN_PROGRAM_DIR}"
     TARVEN_TEST_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-  add_dependencies(${name} tarven_dist)
+  add_dependencies(${name} tarven_dist tarven-cli)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 300
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TARVEN_PROGRAM_DIR=${TARVEN_PROGRAM_DIR};QT_ASSUME_STDERR_HAS_CONSOLE=1")

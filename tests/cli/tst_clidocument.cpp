@@ -1,0 +1,83 @@
+// tarven-cli new and dump, run as a user would run them.
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+struct Result {
+    int code;
+    QByteArray out;
+    QByteArray err;
+};
+
+Result cli(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(TARVEN_TEST_PROGRAM_DIR "/tarven-cli"), args);
+    p.waitForFinished(30000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
+}
+}
+
+class TestCliDocument : public QObject {
+    Q_OBJECT
+private slots:
+    void newAndDump()
+    {
+        QTemporaryDir tmp;
+        const QString file = tmp.filePath(QStringLiteral("cb.dat"));
+        QCOMPARE(cli({"new", "--band", "cb", "--out", file}).code, 0);
+        QCOMPARE(QFileInfo(file).size(), qint64(25611));
+
+        const Result text = cli({"dump", file});
+        QCOMPARE(text.code, 0);
+        QVERIFY(text.out.contains("[UK]"));
+        QVERIFY(text.out.contains("27.60125"));
+
+        const Result json = cli({"dump", file, "--json"});
+        QCOMPARE(json.code, 0);
+        const QJsonObject root = QJsonDocument::fromJson(json.out).object();
+        QCOMPARE(root.value("bandMode").toInt(), 0);
+        QCOMPARE(root.value("model").toString(), QStringLiteral("TARVEN II"));
+        const QJsonArray groups = root.value("groups").toArray();
+        QCOMPARE(groups.size(), 9);
+        QCOMPARE(groups.at(6).toObject().value("channels").toArray().size(), 80);
+        QCOMPARE(groups.at(2).toObject().value("channels").toArray().at(0).toObject().value("modulation").toString(),
+                 QStringLiteral("AM"));
+    }
+
+    void otherBandsAndFactory()
+    {
+        QTemporaryDir tmp;
+        const QString file = tmp.filePath(QStringLiteral("ham.dat"));
+        QCOMPARE(cli({"new", "--band", "ham", "--out", file, "--factory"}).code, 0);
+        const QJsonObject root = QJsonDocument::fromJson(cli({"dump", file, "--json"}).out).object();
+        QCOMPARE(root.value("bandMode").toInt(), 2);
+        QCOMPARE(root.value("channelCount").toInt(), 10);
+    }
+
+    void failuresAndUsage()
+    {
+        QTemporaryDir tmp;
+        QCOMPARE(cli({}).code, 2);
+        QCOMPARE(cli({"frobnicate"}).code, 2);
+        QCOMPARE(cli({"new", "--band", "uhf", "--out", tmp.filePath("x.dat")}).code, 2);
+        QCOMPARE(cli({"dump"}).code, 2);
+        const Result missing = cli({"dump", tmp.filePath("none.dat")});
+        QCOMPARE(missing.code, 1);
+        QVERIFY(!missing.err.trimmed().isEmpty());
+        QFile junk(tmp.filePath("junk.dat"));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write(QByteArray(100, 'j'));
+        junk.close();
+        QCOMPARE(cli({"dump", junk.fileName()}).code, 1);
+        QCOMPARE(cli({"new", "--band", "hf", "--out", tmp.filePath("no/such/dir/x.dat")}).code, 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliDocument)
+#include "tst_clidocument.moc"

@@ -1,0 +1,7 @@
+#include "ChannelViews.h"
+
+ChannelViewHooks &ChannelViews()
+{
+    static ChannelViewHooks hooks;
+    return hooks;
+}

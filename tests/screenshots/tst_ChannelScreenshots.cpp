@@ -1,0 +1,139 @@
+// Draws the channel grid and the channel edit dialog in each band and language, checks
+// that no caption is cut off, and writes the pictures to $TARVEN_SCREENSHOT_DIR when set.
+#include "ChannelWindowsFixture.h"
+#include "FrmCHInfoEdit.h"
+#include "Frm_Mem_Freq.h"
+#include "frmCommChInfo.h"
+
+#include "ChannelCell.h"
+#include "ChannelGroup.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLabel>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace channeltest;
+
+class TestChannelScreenshots : public QObject {
+    Q_OBJECT
+
+    static void save(QWidget *w, const QString &name)
+    {
+        QWidget *frame = w->parentWidget() ? w->parentWidget() : w;
+        const QPixmap pixmap = frame->grab();
+        QVERIFY(!pixmap.isNull());
+        const QString dir = qEnvironmentVariable("TARVEN_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            return;
+        QDir().mkpath(dir);
+        QVERIFY(pixmap.save(dir + QLatin1Char('/') + name + QStringLiteral(".png")));
+    }
+
+    // Every visible label and button shows its whole caption.
+    static void checkNothingCut(QWidget *w)
+    {
+        for (QLabel *l : w->findChildren<QLabel *>()) {
+            if (l->isVisibleTo(w) && !l->text().isEmpty())
+                QVERIFY2(l->width() >= l->sizeHint().width(), qPrintable(l->objectName() + ": " + l->text()));
+        }
+        for (QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
+            if (b->isVisibleTo(w) && !b->text().isEmpty())
+                QVERIFY2(b->width() >= b->fontMetrics().horizontalAdvance(b->text()) + 6, qPrintable(b->objectName()));
+        }
+    }
+
+    // A few channels with varied settings in bank A, and a changed language.
+    static void sampleBankChannels()
+    {
+        SetChannelCell(0, 2, ColFreq, QStringLiteral("28.305"));
+        SetChannelCell(0, 2, ColPublic, QStringLiteral("0"));
+        SetChannelCell(0, 2, ColDup, QStringLiteral("1"));
+        SetChannelCell(0, 2, ColTsq, QStringLiteral("1"));
+        SetChannelCell(0, 2, ColRdct, QStringLiteral("12"));
+        SetChannelCell(0, 3, ColFreq, QStringLiteral("28.455"));
+        SetChannelCell(0, 3, ColPublic, QStringLiteral("0"));
+        SetChannelCell(0, 3, ColAmFm, QStringLiteral("1"));
+        SetChannelCell(0, 3, ColScan, QStringLiteral("0"));
+        SetChannelCell(0, 10, ColFreq, QStringLiteral("29.6"));
+    }
+
+private slots:
+    void grids_data()
+    {
+        QTest::addColumn<int>("band");
+        QTest::addColumn<int>("language");
+        for (int language : {1, 2}) {
+            const char *lang = language == 1 ? "en" : "zh";
+            QTest::newRow(qPrintable(QStringLiteral("cb_%1").arg(lang))) << 0 << language;
+            QTest::newRow(qPrintable(QStringLiteral("hf_%1").arg(lang))) << 1 << language;
+            QTest::newRow(qPrintable(QStringLiteral("ham_%1").arg(lang))) << 2 << language;
+        }
+    }
+    void grids()
+    {
+        QFETCH(int, band);
+        QFETCH(int, language);
+        newDocument(band, language);
+        if (band != 0)
+            sampleBankChannels();
+        Mdi mdi;
+        auto *grid = show<frmCommChInfo>("frmCommChInfo");
+        QVERIFY(grid);
+        grid->grid()->setCurrentCell(1, frmCommChInfo::GridFreq);
+        QCoreApplication::processEvents();
+        checkNothingCut(grid);
+        save(grid, QStringLiteral("grid_%1_%2").arg(BandName(band).toLower(), language == 1 ? "en" : "zh"));
+    }
+
+    void dialogs_data()
+    {
+        QTest::addColumn<int>("band");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("group");
+        for (int language : {1, 2}) {
+            const QString lang = language == 1 ? QStringLiteral("en") : QStringLiteral("zh");
+            QTest::newRow(qPrintable("fm_" + lang)) << (language * 10 + 1) << 2 << "dialog_fm_" + lang << 0;
+            QTest::newRow(qPrintable("am_" + lang)) << (language * 10 + 1) << 3 << "dialog_am_" + lang << 0;
+            QTest::newRow(qPrintable("empty_" + lang)) << (language * 10 + 2) << 5 << "dialog_empty_" + lang << 0;
+            QTest::newRow(qPrintable("cb_" + lang)) << (language * 10 + 0) << 1 << "dialog_cb_" + lang << 0;
+            QTest::newRow(qPrintable("cb_mem_" + lang)) << (language * 10 + 0) << 3 << "dialog_cb_mem_" + lang << 8;
+        }
+    }
+    void dialogs()
+    {
+        QFETCH(int, band);
+        QFETCH(int, position);
+        QFETCH(QString, name);
+        QFETCH(int, group);
+        const int language = band / 10;
+        newDocument(band % 10, language);
+        if (band % 10 != 0)
+            sampleBankChannels();
+        Edit().CurrentGroup = group;
+        Edit().CurrentChannel = position;
+        Mdi mdi;
+        auto *dialog = show<FrmCHInfoEdit>("FrmCHInfoEdit");
+        QVERIFY(dialog);
+        QCoreApplication::processEvents();
+        checkNothingCut(dialog);
+        save(dialog, name);
+    }
+
+    void memPicker()
+    {
+        for (int language : {1, 2}) {
+            newDocument(0, language);
+            Frm_Mem_Freq picker(QStringLiteral("27.18500"));
+            picker.show();
+            QCoreApplication::processEvents();
+            checkNothingCut(&picker);
+            save(&picker, QStringLiteral("mem_picker_%1").arg(language == 1 ? "en" : "zh"));
+        }
+    }
+};
+
+QTEST_MAIN(TestChannelScreenshots)
+#include "tst_ChannelScreenshots.moc"

@@ -3,18 +3,33 @@
 #include "ProfileFile.h"
 #include "RunSettings.h"
 
+namespace {
+
+// Each range runs up to (not including) the first identifier of the next one.
+struct SectionRange {
+    int below;
+    const char *section;
+};
+
+constexpr SectionRange kSections[] = {
+    {9000, "OTHER"},     {10000, "Msg"},        {11000, "Menu"},      {12000, "ToolBar"},
+    {13000, "Main"},     {14000, "Model"},      {15000, "ChannelInfo"}, {16000, "ChannelEdit"},
+    {17000, "Option"},   {18000, "Radio"},      {19000, "DTMF"},      {20000, "TestFre"},
+    {21000, "EMG"},      {22000, "Local"},      {23000, "Port"},      {24000, "Lang"},
+    {25000, "About"},    {26000, "KeySet"},     {27000, "ScanSet"},   {28000, "AlertSet"},
+    {29000, "CHEdit"},   {30000, "TONETIPS"},   {31000, "GroupName"}, {32000, "ResetMode"},
+};
+
+// Longest text a language file may give, including room for the terminating NUL.
+constexpr int kTextBufferSize = 255;
+
+} // namespace
+
 QString LangSection(int id)
 {
-    struct Range { int below; const char *name; };
-    static const Range ranges[] = {
-        {9000, "OTHER"}, {10000, "Msg"}, {11000, "Menu"}, {12000, "ToolBar"}, {13000, "Main"},
-        {14000, "Model"}, {15000, "ChannelInfo"}, {16000, "ChannelEdit"}, {17000, "Option"},
-        {18000, "Radio"}, {19000, "DTMF"}, {20000, "TestFre"}, {21000, "EMG"}, {22000, "Local"},
-        {23000, "Port"}, {24000, "Lang"}, {25000, "About"}, {26000, "KeySet"}, {27000, "ScanSet"},
-        {28000, "AlertSet"}, {29000, "CHEdit"}, {30000, "TONETIPS"}, {31000, "GroupName"}, {32000, "ResetMode"}};
-    for (const Range &r : ranges) {
-        if (id < r.below)
-            return QString::fromLatin1(r.name);
+    for (const SectionRange &range : kSections) {
+        if (id < range.below)
+            return QString::fromLatin1(range.section);
     }
     return QStringLiteral("Others");
 }
@@ -24,7 +39,10 @@ QString LanguageFilePath()
     return ProgramDir() + QStringLiteral("/language/") + Run().LanguageFile;
 }
 
+// Read afresh on every call, so a change of language applies to every later text.
 QString LangText(int id)
 {
-    return ReadProfileString(LanguageFilePath(), LangSection(id), QString::number(id), QString(), 255).trimmed();
+    return ReadProfileString(LanguageFilePath(), LangSection(id), QString::number(id), QString(),
+                             kTextBufferSize)
+        .trimmed();
 }

@@ -19,8 +19,10 @@ DocumentState &Doc()
 void ResetRunSettings()
 {
     const QString dir = Run().programDirOverride;
+    const QString locale = Run().localeOverride;
     Run() = RunSettings{};
     Run().programDirOverride = dir;
+    Run().localeOverride = locale;
     Doc() = DocumentState{};
 }
 

@@ -19,6 +19,7 @@ struct RunSettings {
     QString ProgramVersion = QStringLiteral("V100");
     std::array<uint8_t, 4> SettingBytes{0, 0, 0, 1};
     QString programDirOverride;         // tests and tools point the program elsewhere
+    QString localeOverride;             // tests choose the system locale ("zh_CN")
 };
 
 RunSettings &Run();

@@ -37,7 +37,7 @@ void SetLanguage(int id)
 
 void InitDefaults()
 {
-    const QLocale sys = QLocale::system();
+    const QLocale sys = Run().localeOverride.isEmpty() ? QLocale::system() : QLocale(Run().localeOverride);
     const bool chinese = sys.language() == QLocale::Chinese && sys.territory() == QLocale::China;
     SetLanguage(chinese ? 2 : 1);
     Run().ShownLanguageId = Run().CurrentLanguageId;

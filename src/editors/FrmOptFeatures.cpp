@@ -120,6 +120,7 @@ void FrmOptFeatures::buildControls()
     text2_ = new QLineEdit(frame3);
     text2_->setObjectName(QStringLiteral("Text2"));
     text2_->setMaxLength(4);
+    text2_->setMaximumWidth(90);
     KeyRules::install(text2_, KeyRules::Digits);
     connect(text2_, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
     OnFocusOut(text2_, [this] { Text2_LostFocus(); });

@@ -9,6 +9,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build
 out=$build/screenshots
 "$root/scripts/build.sh" "$build" >/dev/null
+if ! command -v import >/dev/null; then   # the screen grabber of ImageMagick
+    sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q imagemagick >/dev/null
+fi
 mkdir -p "$out"
 
 work=$(mktemp -d)

@@ -4,9 +4,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" "$root/build"
-if [ -x "$root/build/dist/V100/tarven" ]; then
-  exec "$root/build/dist/V100/tarven" "$@"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "No display found: start the programmer from a desktop session," >&2
+  echo "or under a virtual one: xvfb-run -a $0 $*" >&2
+  exit 1
 fi
-# Until the desktop program is built, show a new CB document with the command-line tool.
-"$root/build/dist/V100/tarven-cli" new --band cb --out "$root/build/new.dat"
-exec "$root/build/dist/V100/tarven-cli" dump "$root/build/new.dat"
+exec "$root/build/dist/V100/tarven" "$@"

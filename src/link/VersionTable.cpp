@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QDir>
 #include <QProcess>
 #include <QVector>
 
@@ -102,7 +103,12 @@ void RunVersionFor(const QString &firm)
         const QString exe = QCoreApplication::instance()
             ? QFileInfo(QCoreApplication::applicationFilePath()).fileName()
             : QStringLiteral("tarven");
-        QProcess::startDetached(ParentDir() + QLatin1Char('/') + soft + QLatin1Char('/') + exe, {});
+        const QString program = ParentDir() + QLatin1Char('/') + soft + QLatin1Char('/') + exe;
+        // When the other release cannot be started, this one keeps running with its document.
+        if (!QProcess::startDetached(program, {})) {
+            prompts().message(LangText(9063) + QStringLiteral("\r\n") + QDir::toNativeSeparators(program));
+            return;
+        }
     }
     prompts().endProgram();
 }

@@ -185,6 +185,21 @@ private slots:
         QVERIFY(prompts.endRequested);
     }
 
+    // A listed release whose program is missing: the user is told where it was looked
+    // for, and this program keeps running rather than ending with nothing started.
+    void listedReleaseThatCannotStartKeepsThisOne()
+    {
+        writeFile(env->parentDir() + QStringLiteral("/Version.ini"),
+                  "[Version]\nSoftVersionCount=1\nFirmVersionCount=1\n[Soft]\nSoft0=V200\n[Firm]\nFirm0=V200V200\n");
+        LoadVersionTable();
+        ScriptedPrompts prompts;
+        RunVersionFor(QStringLiteral("V200"));
+        QCOMPARE(prompts.messages.size(), 1);
+        QVERIFY(prompts.messages.first().startsWith(LangText(9063)));
+        QVERIFY(prompts.messages.first().contains(QStringLiteral("V200")));
+        QVERIFY(!prompts.endRequested);
+    }
+
     void shippedVersionTableAcceptsThisRelease()
     {
         LoadVersionTable();

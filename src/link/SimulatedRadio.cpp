@@ -205,12 +205,12 @@ void SimulatedRadio::armTimer()
         const qint64 txDue = txLineFree_ + kByteNs;
         due = due ? std::min(due, txDue) : txDue;
     }
-    itimerspec spec{};
+    itimerspec wake{};
     if (due) {
-        spec.it_value.tv_sec = due / 1000000000LL;
-        spec.it_value.tv_nsec = due % 1000000000LL;
+        wake.it_value.tv_sec = due / 1000000000LL;
+        wake.it_value.tv_nsec = due % 1000000000LL;
     }
-    timerfd_settime(timerFd_, TFD_TIMER_ABSTIME, &spec, nullptr);
+    timerfd_settime(timerFd_, TFD_TIMER_ABSTIME, &wake, nullptr);
 }
 
 void SimulatedRadio::takeBytes(const QByteArray &bytes)

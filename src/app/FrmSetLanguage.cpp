@@ -3,9 +3,9 @@
 #include "LangText.h"
 #include "RunSettings.h"
 #include "Startup.h"
-#include "UiCaptions.h"
 #include "UiComboRules.h"
 #include "UiKeyRules.h"
+#include "UiDialogButtons.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -31,24 +31,12 @@ FrmSetLanguage::FrmSetLanguage(QWidget *parent)
     row->addWidget(label1);
     row->addWidget(combo1_, 1);
 
-    auto *ok = new QPushButton(this);
-    ok->setObjectName(QStringLiteral("CommandOK"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(this);
-    cancel->setObjectName(QStringLiteral("CommandCancel"));
-    ShowOkCancelCaptions(this);
-    connect(ok, &QPushButton::clicked, this, &FrmSetLanguage::CommandOK_Click);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 12);
     layout->addLayout(row);
     layout->addSpacing(8);
-    layout->addLayout(buttons);
+    QPushButton *ok = AddOkCancelRow(this, layout);
+    connect(ok, &QPushButton::clicked, this, &FrmSetLanguage::CommandOK_Click);
     setMinimumWidth(300);
 }
 

@@ -2,7 +2,7 @@
 
 #include "LangText.h"
 #include "ModFun.h"
-#include "UiCaptions.h"
+#include "UiDialogButtons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,20 +37,9 @@ FrmPassWord::FrmPassWord(const QString &current, QWidget *parent)
     row->addWidget(text1_, 1);
     layout->addLayout(row);
 
-    auto *buttons = new QHBoxLayout;
-    auto *ok = new QPushButton(this);
-    ok->setObjectName(QStringLiteral("CommandOK"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(this);
-    cancel->setObjectName(QStringLiteral("CommandCancel"));
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     layout->addSpacing(6);
-    layout->addLayout(buttons);
-    ShowOkCancelCaptions(this);
+    QPushButton *ok = AddOkCancelRow(this, layout);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     text1_->selectAll();
     text1_->setFocus();
     setFixedSize(sizeHint().expandedTo(QSize(280, 0)));

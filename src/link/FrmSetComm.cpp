@@ -3,12 +3,11 @@
 #include "LangText.h"
 #include "RunSettings.h"
 #include "Startup.h"
-#include "UiCaptions.h"
+#include "UiDialogButtons.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -56,26 +55,14 @@ FrmSetComm::FrmSetComm(QWidget *parent)
     pinned_->setObjectName(QStringLiteral("LabelPinned"));
     pinned_->setWordWrap(true);
 
-    auto *ok = new QPushButton(this);
-    ok->setObjectName(QStringLiteral("CommandOK"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(this);
-    cancel->setObjectName(QStringLiteral("CommandCancel"));
-    ShowOkCancelCaptions(this);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(frame1);
+    layout->addWidget(pinned_);
+    QPushButton *ok = AddOkCancelRow(this, layout);
     connect(ok, &QPushButton::clicked, this, [this] {
         savePortChoice();
         accept();
     });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(frame1);
-    layout->addWidget(pinned_);
-    layout->addLayout(buttons);
 
     EnablePortOptions();
     // The current port; a number outside 1..16 has no option and selects nothing.

@@ -6,14 +6,13 @@
 #include "Prompts.h"
 #include "RadioImage.h"
 #include "RunSettings.h"
-#include "UiCaptions.h"
 #include "UiChildWindows.h"
 #include "UiComboRules.h"
 #include "UiKeyRules.h"
+#include "UiDialogButtons.h"
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -38,23 +37,11 @@ FrmModelInfo::FrmModelInfo(QWidget *parent)
         form->addRow(label, combos[i]);
     }
 
-    auto *ok = new QPushButton(this);
-    ok->setObjectName(QStringLiteral("CommandOK"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(this);
-    cancel->setObjectName(QStringLiteral("CommandCancel"));
-    ShowOkCancelCaptions(this);
-    connect(ok, &QPushButton::clicked, this, &FrmModelInfo::CommandOK_Click);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addSpacing(6);
-    layout->addLayout(buttons);
+    QPushButton *ok = AddOkCancelRow(this, layout);
+    connect(ok, &QPushButton::clicked, this, &FrmModelInfo::CommandOK_Click);
 
     FillCombo(combo1_, {QString::fromLatin1(kModelDisplayName)});
     SelectComboText(combo1_, DisplayModelName(Run().modelName));

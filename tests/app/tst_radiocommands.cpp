@@ -1,6 +1,6 @@
 // Read, write and radio information through the main window against the simulated
 // radio on a pseudo-terminal: questions, progress window, messages, image and title.
-#include "ShellTestKit.h"
+#include "ShellSession.h"
 #include "StandInWindow.h"
 
 #include "DemoRadio.h"
@@ -33,12 +33,12 @@ constexpr int kOperationMs = 20000;
 class TestRadioCommands : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ShellInstall> install;
-    std::unique_ptr<ScriptedPrompts> answers;
-    std::unique_ptr<frmMain> main;
+    std::unique_ptr<ShellSession> shell;
+    ScriptedPrompts *answers = nullptr;
+    frmMain *main = nullptr;
     SimulatedRadio *radio = nullptr;
 
-    QString msg(int id) const { return QStringLiteral("message: ") + LangText(id); }
+    static QString msg(int id) { return ShellSession::msg(id); }
 
 private slots:
     void initTestCase()
@@ -50,25 +50,16 @@ private slots:
 
     void init()
     {
-        install = std::make_unique<ShellInstall>();
-        answers = std::make_unique<ScriptedPrompts>();
-        ResetLinkState();
-        main = std::make_unique<frmMain>();
+        shell = std::make_unique<ShellSession>();
+        answers = shell->answers.get();
+        main = shell->main.get();
         // The demonstration radio holds this program's new image.
         QString error;
-        radio = StartDemoRadio(this, &error);
-        QVERIFY2(radio, qPrintable(error));
+        QVERIFY2(shell->startRadio(&error), qPrintable(error));
+        radio = shell->radio.get();
     }
 
-    void cleanup()
-    {
-        main.reset();
-        delete radio;
-        radio = nullptr;
-        PinRunDevice(QString());
-        answers.reset();
-        install.reset();
-    }
+    void cleanup() { shell.reset(); }
 
     void readBecomesUntitledNewDocument()
     {
@@ -178,7 +169,7 @@ private slots:
 
     void missingDeviceReportsAndStaysIdle()
     {
-        PinRunDevice(install->dir.parentDir() + QStringLiteral("/no-such-tty"));
+        PinRunDevice(shell->install->dir.parentDir() + QStringLiteral("/no-such-tty"));
         main->mnuReadFromRadio_Click();
         QCOMPARE(answers->messages.size(), 1);
         QVERIFY(answers->messages.first().startsWith(LangText(9003)));

@@ -1,7 +1,7 @@
 // The main window with the real editing windows (no stand-ins): what opens from the menu
 // and the tree, a read and a write through the menu against the simulated radio, a
 // language switch, and the editors keeping each other in step inside the frame.
-#include "ShellTestKit.h"
+#include "ShellSession.h"
 
 #include "DemoRadio.h"
 #include "EditState.h"
@@ -47,12 +47,12 @@ QStringList entriesOf(const QComboBox *c)
 class TestShellIntegration : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ShellInstall> install;
-    std::unique_ptr<ScriptedPrompts> answers;
-    std::unique_ptr<frmMain> main;
+    std::unique_ptr<ShellSession> shell;
+    ScriptedPrompts *answers = nullptr;
+    frmMain *main = nullptr;
     SimulatedRadio *radio = nullptr;
 
-    QString msg(int id) const { return QStringLiteral("message: ") + LangText(id); }
+    static QString msg(int id) { return ShellSession::msg(id); }
     frmCommChInfo *grid() const { return qobject_cast<frmCommChInfo *>(LoadedWindow(QStringLiteral("frmCommChInfo"))); }
 
     // A new document of the band in the main window, and a radio of the same band.
@@ -61,8 +61,8 @@ class TestShellIntegration : public QObject {
         QVERIFY(SetCurrentBand(band));
         main->LoadNewDoc2();
         QString error;
-        radio = StartDemoRadio(this, &error);
-        QVERIFY2(radio, qPrintable(error));
+        QVERIFY2(shell->startRadio(&error), qPrintable(error));
+        radio = shell->radio.get();
     }
 
 private slots:
@@ -70,23 +70,14 @@ private slots:
 
     void init()
     {
-        install = std::make_unique<ShellInstall>();
-        answers = std::make_unique<ScriptedPrompts>();
-        ResetLinkState();
-        main = std::make_unique<frmMain>();
+        shell = std::make_unique<ShellSession>();
+        answers = shell->answers.get();
+        main = shell->main.get();
         main->resize(1100, 800);
         main->show();
     }
 
-    void cleanup()
-    {
-        main.reset();
-        delete radio;
-        radio = nullptr;
-        PinRunDevice(QString());
-        answers.reset();
-        install.reset();
-    }
+    void cleanup() { shell.reset(); }
 
     void everyEntryOpensItsRealWindow()
     {

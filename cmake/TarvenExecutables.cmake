@@ -13,3 +13,11 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/src/app/tarven_main.cpp AND TARGET tarvengui)
 endif()
 
 install(DIRECTORY ${TARVEN_DIST_DIR}/ DESTINATION . USE_SOURCE_PERMISSIONS)
+
+# Benchmarks run by scripts/bench_*.sh; not part of the runnable tree.
+file(GLOB TARVEN_BENCHMARKS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/benchmarks/*.cpp)
+foreach(source ${TARVEN_BENCHMARKS})
+  get_filename_component(name ${source} NAME_WE)
+  add_executable(${name} ${source})
+  target_link_libraries(${name} PRIVATE tarvencore)
+endforeach()

@@ -4,7 +4,6 @@
 
 #include <QTimer>
 #include <cmath>
-#include <sys/resource.h>
 
 namespace {
 struct Burst {
@@ -206,28 +205,6 @@ private slots:
         QCOMPARE(clipped.size(), 2);
         QCOMPARE(clipped[0].box.height(), 1400);
         QCOMPARE(clipped[1].box.right() + 1, 2950);
-    }
-
-    // Not a check: run with TARVEN_CPU_CHECK=1 to print the processor time of a wait.
-    void reportProcessorTimeOfAWait()
-    {
-        if (qEnvironmentVariableIsEmpty("TARVEN_CPU_CHECK"))
-            QSKIP("set TARVEN_CPU_CHECK=1 to measure");
-        auto cpuMs = [] {
-            rusage u{};
-            getrusage(RUSAGE_SELF, &u);
-            return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000.0 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
-        };
-        SetBeepFunction(nullptr);   // tones as silent waits
-        const double before = cpuMs();
-        WaitSeconds(2.0);
-        const double afterWait = cpuMs();
-        setSteps(Image().header.tips[7], {{0, 100}, {210, 50}, {0, 50}}, 1);
-        PrepareTip(8);
-        PlayTip(8);
-        const double afterTip = cpuMs();
-        qInfo("WaitSeconds(2.0): %.1f ms of processor time; a 2 s tone tip (pause, silent tone, pause): %.1f ms",
-              afterWait - before, afterTip - afterWait);
     }
 };
 

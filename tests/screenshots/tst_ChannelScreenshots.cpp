@@ -4,45 +4,20 @@
 #include "FrmCHInfoEdit.h"
 #include "Frm_Mem_Freq.h"
 #include "frmCommChInfo.h"
+#include "WindowPictures.h"
 
 #include "ChannelCell.h"
 #include "ChannelGroup.h"
 
-#include <QAbstractButton>
-#include <QDir>
 #include <QLabel>
 #include <QTableWidget>
 #include <QtTest>
 
 using namespace channeltest;
+using namespace windowpictures;
 
 class TestChannelScreenshots : public QObject {
     Q_OBJECT
-
-    static void save(QWidget *w, const QString &name)
-    {
-        QWidget *frame = w->parentWidget() ? w->parentWidget() : w;
-        const QPixmap pixmap = frame->grab();
-        QVERIFY(!pixmap.isNull());
-        const QString dir = qEnvironmentVariable("TARVEN_SCREENSHOT_DIR");
-        if (dir.isEmpty())
-            return;
-        QDir().mkpath(dir);
-        QVERIFY(pixmap.save(dir + QLatin1Char('/') + name + QStringLiteral(".png")));
-    }
-
-    // Every visible label and button shows its whole caption.
-    static void checkNothingCut(QWidget *w)
-    {
-        for (QLabel *l : w->findChildren<QLabel *>()) {
-            if (l->isVisibleTo(w) && !l->text().isEmpty())
-                QVERIFY2(l->width() >= l->sizeHint().width(), qPrintable(l->objectName() + ": " + l->text()));
-        }
-        for (QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
-            if (b->isVisibleTo(w) && !b->text().isEmpty())
-                QVERIFY2(b->width() >= b->fontMetrics().horizontalAdvance(b->text()) + 6, qPrintable(b->objectName()));
-        }
-    }
 
     // A few channels with varied settings in bank A, and a changed language.
     static void sampleBankChannels()

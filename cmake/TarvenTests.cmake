@@ -21,7 +21,7 @@ function(tarven_add_test source support)
   get_filename_component(name ${source} NAME_WE)
   add_executable(${name} ${source})
   target_link_libraries(${name} PRIVATE ${support})
-  add_dependencies(${name} tarven_dist tarven-cli)
+  add_dependencies(${name} tarven_dist tarven-cli tarven)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 300
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TARVEN_PROGRAM_DIR=${TARVEN_PROGRAM_DIR};QT_ASSUME_STDERR_HAS_CONSOLE=1")

@@ -169,7 +169,7 @@ void printText(const RadioImage &img)
 }
 }
 
-int runNewCommand(const QStringList &args)
+int runNewCommand(const CliArgs &args)
 {
     const QString bandName = optionValue(args, QStringLiteral("--band"));
     const QString out = optionValue(args, QStringLiteral("--out"));
@@ -182,7 +182,7 @@ int runNewCommand(const QStringList &args)
     return SaveDataFile(out) == FileResult::Ok ? 0 : 1;
 }
 
-int runDumpCommand(const QStringList &args)
+int runDumpCommand(const CliArgs &args)
 {
     const QStringList files = positionalArgs(args);
     if (files.size() != 1)

@@ -1,6 +1,6 @@
 #pragma once
-#include <QStringList>
+#include "CliArgs.h"
 
 // tarven-cli new and dump.
-int runNewCommand(const QStringList &args);
-int runDumpCommand(const QStringList &args);
+int runNewCommand(const CliArgs &args);
+int runDumpCommand(const CliArgs &args);

@@ -43,7 +43,7 @@ QString trimmedEnd(const QString &s)
 // One link operation on the engine, run to its end on a local event loop.
 class LinkRun {
 public:
-    explicit LinkRun(const QStringList &args)
+    explicit LinkRun(const CliArgs &args)
     {
         const QString device = optionValue(args, QStringLiteral("--port"));
         PinRunDevice(device);
@@ -52,7 +52,7 @@ public:
         port.setTrace(&trace);
     }
 
-    bool openTrace(const QStringList &args)
+    bool openTrace(const CliArgs &args)
     {
         const QString path = optionValue(args, QStringLiteral("--trace"));
         if (path.isEmpty())
@@ -87,12 +87,12 @@ public:
     LinkEngine engine{port, ui};
 };
 
-bool checkPort(const QStringList &args)
+bool checkPort(const CliArgs &args)
 {
     return !optionValue(args, QStringLiteral("--port")).isEmpty();
 }
 
-int runRead(const QStringList &args)
+int runRead(const CliArgs &args)
 {
     const QString out = optionValue(args, QStringLiteral("--out"));
     if (!checkPort(args) || out.isEmpty())
@@ -107,7 +107,7 @@ int runRead(const QStringList &args)
     return SaveDataFile(out) == FileResult::Ok ? 0 : 1;
 }
 
-int runWrite(const QStringList &args)
+int runWrite(const CliArgs &args)
 {
     const QString in = optionValue(args, QStringLiteral("--in"));
     if (!checkPort(args) || in.isEmpty())
@@ -149,7 +149,7 @@ void printInfo(const RadioInfo &r, bool json)
         std::printf("%s: %s\n", qPrintable(f.first), qPrintable(trimmedEnd(f.second)));
 }
 
-int runInfo(const QStringList &args)
+int runInfo(const CliArgs &args)
 {
     if (!checkPort(args))
         return usageError(QStringLiteral("info needs --port DEVICE"));
@@ -162,7 +162,7 @@ int runInfo(const QStringList &args)
     return 0;
 }
 
-int runSimulate(const QStringList &args)
+int runSimulate(const CliArgs &args)
 {
     SimulatedRadio radio;
     int band = 0;
@@ -213,22 +213,7 @@ int runSimulate(const QStringList &args)
 
 } // namespace
 
-bool isLinkCommand(const QString &command)
-{
-    static const QStringList commands{QStringLiteral("read"), QStringLiteral("write"), QStringLiteral("info"),
-                                      QStringLiteral("simulate")};
-    return commands.contains(command);
-}
-
-int runLinkCommand(const QString &command, const QStringList &args)
-{
-    if (command == QLatin1String("read"))
-        return runRead(args);
-    if (command == QLatin1String("write"))
-        return runWrite(args);
-    if (command == QLatin1String("info"))
-        return runInfo(args);
-    if (command == QLatin1String("simulate"))
-        return runSimulate(args);
-    return usageError(QStringLiteral("unknown command \"%1\"").arg(command));
-}
+int runReadCommand(const CliArgs &args) { return runRead(args); }
+int runWriteCommand(const CliArgs &args) { return runWrite(args); }
+int runInfoCommand(const CliArgs &args) { return runInfo(args); }
+int runSimulateCommand(const CliArgs &args) { return runSimulate(args); }

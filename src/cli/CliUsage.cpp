@@ -1,47 +1,45 @@
 #include "CliUsage.h"
 
-#include <cstdio>
+#include "CliCommands.h"
+#include "Release.h"
 
 namespace {
-// Options that take a value, so their value is not taken for a positional argument.
-const QStringList kValueOptions{QStringLiteral("--band"), QStringLiteral("--out"), QStringLiteral("--in"),
-                                QStringLiteral("--port"), QStringLiteral("--password"), QStringLiteral("--trace"),
-                                QStringLiteral("--image"), QStringLiteral("--firmware")};
+QString &usageCommand()
+{
+    static QString command;
+    return command;
+}
 }
 
-QString optionValue(const QStringList &args, const QString &name)
+void SetUsageCommand(const QString &command)
 {
-    const int i = args.indexOf(name);
-    return i >= 0 && i + 1 < args.size() ? args.at(i + 1) : QString();
+    usageCommand() = command;
 }
 
-QStringList positionalArgs(const QStringList &args)
+void printUsage(std::FILE *to)
 {
-    QStringList out;
-    for (int i = 0; i < args.size(); ++i) {
-        if (kValueOptions.contains(args.at(i)))
-            ++i;
-        else if (!args.at(i).startsWith(QLatin1String("--")))
-            out << args.at(i);
-    }
-    return out;
+    QString text = QStringLiteral("Usage: tarven-cli COMMAND [OPTIONS]\n"
+                                  "Reads, writes and inspects the memory of the TARVEN II radio.\n\nCommands:\n");
+    for (const CliCommand &c : CliCommands())
+        text += QStringLiteral("  %1  %2\n").arg(QString::fromLatin1(c.name), -9).arg(QString::fromLatin1(c.summary));
+    text += QStringLiteral("\nOptions:\n"
+                           "  -h, --help   show this help; \"tarven-cli COMMAND --help\" shows a command's options\n"
+                           "  --version    show the release\n\n"
+                           "Exit status: 0 success, 1 failure (the reason on stderr), 2 bad usage.\n");
+    std::fputs(text.toUtf8().constData(), to);
 }
 
-void printUsage()
+void printVersion()
 {
-    std::fprintf(stderr,
-                 "usage:\n"
-                 "  tarven-cli read  --port DEVICE --out FILE.dat [--password TEXT] [--trace FILE]\n"
-                 "  tarven-cli write --port DEVICE --in FILE.dat [--password TEXT] [--trace FILE]\n"
-                 "  tarven-cli info  --port DEVICE [--json] [--trace FILE]\n"
-                 "  tarven-cli new   --band cb|hf|ham --out FILE.dat [--factory]\n"
-                 "  tarven-cli dump  FILE.dat [--json]\n"
-                 "  tarven-cli simulate [--band cb|hf|ham] [--image FILE.dat] [--echo] [--password TEXT] [--firmware VNNN] [--pace]\n");
+    std::printf("tarven-cli %s\n", qPrintable(ReleaseVersion()));
 }
 
 int usageError(const QString &what)
 {
-    std::fprintf(stderr, "tarven-cli: %s\n", qPrintable(what));
-    printUsage();
+    const QString where = usageCommand().isEmpty() ? QString() : usageCommand() + QStringLiteral(": ");
+    const QString help = usageCommand().isEmpty() ? QStringLiteral("--help")
+                                                  : usageCommand() + QStringLiteral(" --help");
+    std::fprintf(stderr, "tarven-cli: %s%s (see tarven-cli %s)\n", qPrintable(where), qPrintable(what),
+                 qPrintable(help));
     return 2;
 }

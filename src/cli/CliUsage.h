@@ -1,9 +1,10 @@
 #pragma once
 #include <QString>
-#include <QStringList>
 
-// Argument helpers shared by the tarven-cli commands.
-QString optionValue(const QStringList &args, const QString &name);   // "--name VALUE"
-QStringList positionalArgs(const QStringList &args);                 // arguments that are no option or option value
-int usageError(const QString &what);                                 // prints usage, returns 2
-void printUsage();
+#include <cstdio>
+
+// Usage texts and the bad-usage exit of tarven-cli.
+void SetUsageCommand(const QString &command);   // the command the next usage error is about
+int usageError(const QString &what);            // prints one line on stderr, returns 2
+void printUsage(std::FILE *to);                 // the commands and the general options
+void printVersion();                            // "tarven-cli 1.0.0"

@@ -1,6 +1,5 @@
 // tarven-cli: the command-line tool over the same core as the desktop program.
-#include "CliDocument.h"
-#include "CliLink.h"
+#include "CliCommands.h"
 #include "CliUsage.h"
 #include "Startup.h"
 #include "VersionTable.h"
@@ -11,23 +10,40 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
-    if (args.isEmpty())
-        return usageError(QStringLiteral("no command given"));
-    const QString command = args.takeFirst();
+    if (args.isEmpty()) {
+        printUsage(stderr);
+        return 2;
+    }
+    const QString first = args.takeFirst();
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")
+        || (first == QLatin1String("help") && args.isEmpty())) {
+        printUsage(stdout);
+        return 0;
+    }
+    if (first == QLatin1String("--version")) {
+        printVersion();
+        return 0;
+    }
+    // "help COMMAND" is "COMMAND --help".
+    const bool helpFor = first == QLatin1String("help");
+    const QString name = helpFor ? args.takeFirst() : first;
+    const CliCommand *command = FindCliCommand(name);
+    if (!command)
+        return usageError(name.startsWith(QLatin1Char('-')) ? QStringLiteral("unknown option '%1'").arg(name)
+                                                            : QStringLiteral("unknown command '%1'").arg(name));
+    SetUsageCommand(name);
+    CliArgs parsed;
+    bool helpAsked = helpFor;
+    QString error;
+    if (!helpFor && !ParseCommandArgs(*command, args, &parsed, &helpAsked, &error))
+        return usageError(error);
+    if (helpAsked) {
+        std::fputs(CommandHelp(*command).toUtf8().constData(), stdout);
+        return 0;
+    }
 
     // Configuration is read, never written: the tool leaves the desktop program's files alone.
     LoadVersionTable();
     InitDefaults();
-
-    if (command == QLatin1String("new"))
-        return runNewCommand(args);
-    if (command == QLatin1String("dump"))
-        return runDumpCommand(args);
-    if (isLinkCommand(command))
-        return runLinkCommand(command, args);
-    if (command == QLatin1String("--help") || command == QLatin1String("help")) {
-        printUsage();
-        return 0;
-    }
-    return usageError(QStringLiteral("unknown command \"%1\"").arg(command));
+    return command->run(parsed);
 }

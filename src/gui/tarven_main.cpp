@@ -1,12 +1,13 @@
 // The desktop programmer: start-up steps, splash, then the main window.
 //
-//   tarven [--demo] [--port DEVICE]
+//   tarven [--demo] [--port DEVICE] | --help | --version
 //
 // --demo runs a simulated radio inside the program and uses it as the port, so every
 // radio command can be tried without a cable; --port uses DEVICE for every link
 // operation of this run. With TARVEN_BENCH=1 the program prints when the splash and the
 // main window first appear and its peak memory, then quits.
 #include "DemoRadio.h"
+#include "DesktopCommandLine.h"
 #include "FileChooser.h"
 #include "LangText.h"
 #include "PortList.h"
@@ -20,7 +21,6 @@
 #include "frmSplash.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QPointer>
 #include <QTimer>
 
@@ -28,30 +28,16 @@
 
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const DesktopCommandLine commandLine = ParseDesktopCommandLine(arguments);
+    if (commandLine.finished)
+        return commandLine.status;
+
     BenchClock bench;
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarven"));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("TARVEN II programmer"));
-    parser.addHelpOption();
-    const QCommandLineOption demo(QStringLiteral("demo"), QStringLiteral("Use a simulated radio instead of a serial port."));
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Use DEVICE for every radio command of this run."),
-                                  QStringLiteral("DEVICE"));
-    parser.addOption(demo);
-    parser.addOption(port);
-    if (!parser.parse(QCoreApplication::arguments())) {
-        std::fprintf(stderr, "%s\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
-        return 2;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        std::fputs(qPrintable(parser.helpText()), stderr);
-        return 2;
-    }
 
     UiPrompts uiPrompts;
     setPrompts(&uiPrompts);
@@ -60,9 +46,9 @@ int main(int argc, char *argv[])
 
     RunStartupSteps();
     RegisterAllWindows();
-    if (parser.isSet(port))
-        PinRunDevice(parser.value(port));
-    if (parser.isSet(demo)) {
+    if (!commandLine.port.isEmpty())
+        PinRunDevice(commandLine.port);
+    if (commandLine.demo) {
         QString error;
         if (!StartDemoRadio(&app, &error)) {
             std::fprintf(stderr, "The simulated radio could not start: %s\n", qPrintable(error));

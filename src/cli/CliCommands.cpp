@@ -1,0 +1,124 @@
+#include "CliCommands.h"
+
+#include "CliDocument.h"
+#include "CliLink.h"
+#include "CliOptions.h"
+
+#include <QCommandLineParser>
+
+namespace {
+QStringList names(std::initializer_list<const char *> list)
+{
+    QStringList out;
+    for (const char *n : list)
+        out << QString::fromLatin1(n);
+    return out;
+}
+
+QString optionUsage(const QString &name)
+{
+    const CliOptionSpec *spec = FindCliOption(name);
+    QString text = QStringLiteral("--") + name;
+    if (spec && *spec->valueName)
+        text += QLatin1Char(' ') + QString::fromLatin1(spec->valueName);
+    return text;
+}
+}
+
+const QList<CliCommand> &CliCommands()
+{
+    static const QList<CliCommand> commands = {
+        {"read", "Read the radio's memory into a data file.", names({"port", "out"}),
+         names({"password", "trace"}), {}, runReadCommand},
+        {"write", "Write a data file into the radio.", names({"port", "in"}), names({"password", "trace"}), {},
+         runWriteCommand},
+        {"info", "Read and show the radio's information area.", names({"port"}), names({"json", "trace"}), {},
+         runInfoCommand},
+        {"new", "Create the default image of a band as a data file.", names({"band", "out"}), names({"factory"}), {},
+         runNewCommand},
+        {"dump", "Show what a data file holds.", {}, names({"json"}), names({"FILE.dat"}), runDumpCommand},
+        {"simulate", "Serve a simulated radio on a pseudo-terminal (its path is the first line printed).", {},
+         names({"band", "image", "echo", "password", "firmware", "pace"}), {}, runSimulateCommand},
+    };
+    return commands;
+}
+
+const CliCommand *FindCliCommand(const QString &name)
+{
+    for (const CliCommand &c : CliCommands()) {
+        if (name == QLatin1String(c.name))
+            return &c;
+    }
+    return nullptr;
+}
+
+QString CommandSynopsis(const CliCommand &command)
+{
+    QStringList parts{QString::fromLatin1(command.name)};
+    for (const QString &p : command.positional)
+        parts << p;
+    for (const QString &o : command.required)
+        parts << optionUsage(o);
+    for (const QString &o : command.optional)
+        parts << QLatin1Char('[') + optionUsage(o) + QLatin1Char(']');
+    return parts.join(QLatin1Char(' '));
+}
+
+QString CommandHelp(const CliCommand &command)
+{
+    QString text = QStringLiteral("Usage: tarven-cli %1\n%2\n\nOptions:\n")
+                       .arg(CommandSynopsis(command), QString::fromLatin1(command.summary));
+    for (const QString &o : command.required + command.optional) {
+        const CliOptionSpec *spec = FindCliOption(o);
+        text += QStringLiteral("  %1  %2\n").arg(optionUsage(o), -24).arg(spec ? QString::fromLatin1(spec->help) : QString());
+    }
+    text += QStringLiteral("  %1  %2\n").arg(QStringLiteral("-h, --help"), -24).arg(QStringLiteral("show this help"));
+    return text;
+}
+
+bool ParseCommandArgs(const CliCommand &command, const QStringList &arguments, CliArgs *parsed, bool *helpAsked,
+                      QString *error)
+{
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QStringList accepted = command.required + command.optional;
+    for (const QString &name : accepted) {
+        const CliOptionSpec *spec = FindCliOption(name);
+        const QString valueName = spec ? QString::fromLatin1(spec->valueName) : QString();
+        parser.addOption(QCommandLineOption(name, QString(), valueName));
+    }
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+
+    // The parser takes the program name first.
+    *helpAsked = false;
+    if (!parser.parse(QStringList{QStringLiteral("tarven-cli")} + arguments)) {
+        *error = parser.errorText();
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        *helpAsked = true;
+        return true;
+    }
+    for (const QString &name : command.required) {
+        if (!parser.isSet(name)) {
+            *error = QStringLiteral("%1 is needed").arg(optionUsage(name));
+            return false;
+        }
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > command.positional.size()) {
+        *error = QStringLiteral("unexpected argument '%1'").arg(positional.at(command.positional.size()));
+        return false;
+    }
+    if (positional.size() < command.positional.size()) {
+        *error = QStringLiteral("needs %1").arg(command.positional.join(QLatin1Char(' ')));
+        return false;
+    }
+    QMap<QString, QString> options;
+    for (const QString &name : accepted) {
+        if (parser.isSet(name))
+            options.insert(QStringLiteral("--") + name, parser.value(name));
+    }
+    *parsed = CliArgs(options, positional);
+    return true;
+}

@@ -1,0 +1,6 @@
+#include "Release.h"
+
+QString ReleaseVersion()
+{
+    return QStringLiteral(TARVEN_RELEASE);
+}

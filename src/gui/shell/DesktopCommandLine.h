@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// The command line of the desktop program:
+//
+//   tarven [--demo] [--port DEVICE] | --help | --version
+//
+// It is read before any window system connection is made, so `tarven --help` and
+// `tarven --version` work without a display.
+struct DesktopCommandLine {
+    bool finished = false;   // help, version or bad usage: end with `status`
+    int status = 0;
+    bool demo = false;
+    QString port;            // empty: the chosen COM number
+};
+
+DesktopCommandLine ParseDesktopCommandLine(const QStringList &arguments);

@@ -5,6 +5,7 @@
 #include "NewImage.h"
 #include "ProfileFile.h"
 #include "RunSettings.h"
+#include "SettingsLocation.h"
 #include "VersionTable.h"
 
 #include <QFile>
@@ -49,17 +50,22 @@ void InitDefaults()
 
 QString MySetupPath()
 {
-    return ParentDir() + QStringLiteral("/language/mysetup.ini");
+    return SettingsReadPath(ParentDir() + QStringLiteral("/language/mysetup.ini"));
+}
+
+QString MySetupWritePath()
+{
+    return SettingsWritePath(ParentDir() + QStringLiteral("/language/mysetup.ini"));
 }
 
 void WriteComPort(int port)
 {
-    WriteProfileString(MySetupPath(), kSection, QStringLiteral("comPort"), QString::number(port));
+    WriteProfileString(MySetupWritePath(), kSection, QStringLiteral("comPort"), QString::number(port));
 }
 
 void WriteCurrentLanguage(int id)
 {
-    WriteProfileString(MySetupPath(), kSection, QStringLiteral("CurrentLanguage"), QString::number(id));
+    WriteProfileString(MySetupWritePath(), kSection, QStringLiteral("CurrentLanguage"), QString::number(id));
 }
 
 void ReadMySetup()
@@ -73,7 +79,7 @@ void ReadMySetup()
 
     // A missing or unreadable flag counts as a first run: the language stays the locale's.
     if (firstRun != 0) {
-        WriteProfileString(file, kSection, QStringLiteral("IsFirstRun"), QStringLiteral("0"));
+        WriteProfileString(MySetupWritePath(), kSection, QStringLiteral("IsFirstRun"), QStringLiteral("0"));
     } else {
         const int lang = ToLongOr(ReadProfileString(file, kSection, QStringLiteral("CurrentLanguage")), 0);
         if (lang == 1 || lang == 2)
@@ -85,13 +91,19 @@ void ReadMySetup()
 
 QString SettingIniPath()
 {
-    return ProgramDir() + QStringLiteral("/Setting.ini");
+    return SettingsReadPath(ProgramDir() + QStringLiteral("/Setting.ini"));
 }
 
 void ReadSettingBytes()
 {
     QFile f(SettingIniPath());
     const bool existed = f.exists();
+    // An absent file reads as zeros; a portable tree creates it empty, an installed tree
+    // is never written.
+    if (!existed && !SettingsInTree()) {
+        Run().SettingBytes = {0, 0, 0, 0};
+        return;
+    }
     if (!f.open(existed ? QIODevice::ReadOnly : QIODevice::ReadWrite)) {
         Run().SettingBytes = {0, 0, 0, 1};
         return;
@@ -103,7 +115,7 @@ void ReadSettingBytes()
 
 bool WriteSettingBytes()
 {
-    QSaveFile f(SettingIniPath());
+    QSaveFile f(SettingsWritePath(ProgramDir() + QStringLiteral("/Setting.ini")));
     if (!f.open(QIODevice::WriteOnly))
         return false;
     const auto &b = Run().SettingBytes;

@@ -4,6 +4,7 @@
 #include "RunSettings.h"
 #include "ScriptedPrompts.h"
 #include "Startup.h"
+#include "TestFiles.h"
 #include "TestProgramDir.h"
 #include "VersionTable.h"
 
@@ -12,20 +13,6 @@
 #include <QtTest>
 
 namespace {
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QString setupValue(const char *key)
 {
     return ReadProfileString(MySetupPath(), QStringLiteral("language"), QString::fromLatin1(key));

@@ -3,7 +3,8 @@
 #   - under a virtual X server, the program as a user starts it: the splash and the main
 #     window, in English and in Chinese (a copy of the runnable tree, so the real
 #     configuration is left alone);
-#   - offscreen, every shell window in both languages (tst_shellwindows).
+#   - offscreen, every shell window in both languages (tst_shellwindows), and the port
+#     dialog with a list of described devices (tst_portdialog).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build
@@ -39,4 +40,6 @@ shoot 2 zh
 
 TARVEN_SCREENSHOT_DIR=$out QT_QPA_PLATFORM=offscreen TARVEN_PROGRAM_DIR=$build/dist/V100 \
     "$build/tst_shellwindows" >/dev/null
+TARVEN_SCREENSHOT_DIR=$out QT_QPA_PLATFORM=offscreen TARVEN_PROGRAM_DIR=$build/dist/V100 \
+    "$build/tst_portdialog" picturesInBothLanguages >/dev/null
 ls "$out"

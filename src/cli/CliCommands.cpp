@@ -3,6 +3,7 @@
 #include "CliDocument.h"
 #include "CliLink.h"
 #include "CliOptions.h"
+#include "CliPorts.h"
 
 #include <QCommandLineParser>
 
@@ -37,6 +38,8 @@ const QList<CliCommand> &CliCommands()
         {"new", "Create the default image of a band as a data file.", names({"band", "out"}), names({"factory"}), {},
          runNewCommand},
         {"dump", "Show what a data file holds.", {}, names({"json"}), names({"FILE.dat"}), runDumpCommand},
+        {"ports", "List the serial devices present and what the system knows about them.", {}, names({"json"}), {},
+         runPortsCommand},
         {"simulate", "Serve a simulated radio on a pseudo-terminal (its path is the first line printed).", {},
          names({"band", "image", "echo", "password", "firmware", "pace"}), {}, runSimulateCommand},
     };

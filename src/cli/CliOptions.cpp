@@ -2,7 +2,7 @@
 
 namespace {
 constexpr CliOptionSpec kOptions[] = {
-    {"port", "DEVICE", "serial device of the programming cable (e.g. /dev/ttyUSB0)"},
+    {"port", "DEVICE", "serial device of the programming cable (e.g. /dev/ttyUSB0), or \"auto\""},
     {"out", "FILE", "file to write"},
     {"in", "FILE", "file to read"},
     {"password", "TEXT", "programming password of the radio"},

@@ -1,5 +1,6 @@
 // tarven-cli: the command-line tool over the same core as the desktop program.
 #include "CliCommands.h"
+#include "CliPorts.h"
 #include "CliUsage.h"
 #include "Startup.h"
 #include "VersionTable.h"
@@ -45,5 +46,7 @@ int main(int argc, char **argv)
     // Configuration is read, never written: the tool leaves the desktop program's files alone.
     LoadVersionTable();
     InitDefaults();
+    if (!ResolvePortOption(parsed))
+        return 1;
     return command->run(parsed);
 }

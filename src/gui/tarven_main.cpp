@@ -1,6 +1,6 @@
 // The desktop programmer: start-up steps, splash, then the main window.
 //
-//   tarven [--demo] [--port DEVICE] | --help | --version
+//   tarven [--demo] [--port DEVICE|auto] | --help | --version
 //
 // --demo runs a simulated radio inside the program and uses it as the port, so every
 // radio command can be tried without a cable; --port uses DEVICE for every link
@@ -12,6 +12,7 @@
 #include "LangText.h"
 #include "PortList.h"
 #include "RunSettings.h"
+#include "SerialDevices.h"
 #include "Startup.h"
 #include "UiBenchClock.h"
 #include "UiFileDialogs.h"
@@ -46,8 +47,14 @@ int main(int argc, char *argv[])
 
     RunStartupSteps();
     RegisterAllWindows();
-    if (!commandLine.port.isEmpty())
-        PinRunDevice(commandLine.port);
+    QString port = commandLine.port;
+    QString portError;
+    if (port == QLatin1String("auto") && !ResolveAutoPort(&port, &portError)) {
+        std::fprintf(stderr, "%s\n", qPrintable(portError));
+        return 1;
+    }
+    if (!port.isEmpty())
+        PinRunDevice(port);
     if (commandLine.demo) {
         QString error;
         if (!StartDemoRadio(&app, &error)) {

@@ -8,8 +8,8 @@
 #include "Startup.h"
 
 #include <QFileInfo>
-#include <QSerialPortInfo>
-#include <QSet>
+
+#include <algorithm>
 
 #include <grp.h>
 #include <sys/stat.h>
@@ -33,21 +33,14 @@ constexpr SlotRange kSlotRanges[] = {
     {13, 4, "/dev/ttyACM"},
 };
 
-QSet<QString> enumeratedDevices()
-{
-    QSet<QString> devices;
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-        devices.insert(info.systemLocation());
-    return devices;
-}
+const QString kPortsSection = QStringLiteral("ports");
 
 QString pinnedDeviceForCom(int number)
 {
-    return ReadProfileString(MySetupPath(), QStringLiteral("ports"),
-                             QStringLiteral("COM%1").arg(number));
+    return ReadProfileString(MySetupPath(), kPortsSection, QStringLiteral("COM%1").arg(number));
 }
 
-PortSlot slotFor(int number, const QSet<QString> &listed)
+PortSlot slotFor(int number, const QList<SerialDevice> &present)
 {
     PortSlot slot;
     slot.number = number;
@@ -57,11 +50,11 @@ PortSlot slotFor(int number, const QSet<QString> &listed)
     if (!pinned.isEmpty()) {
         slot.device = pinned;
         slot.pinned = true;
-        slot.present = listed.contains(pinned) || QFileInfo::exists(pinned);
     } else {
         slot.device = RuleDeviceForCom(number);
-        slot.present = listed.contains(slot.device);
     }
+    slot.info = FindSerialDevice(slot.device, present);
+    slot.present = !slot.info.device.isEmpty() || (slot.pinned && QFileInfo::exists(pinned));
     return slot;
 }
 } // namespace
@@ -77,16 +70,41 @@ QString RuleDeviceForCom(int number)
 
 QVector<PortSlot> ListPorts()
 {
-    const QSet<QString> listed = enumeratedDevices();
+    const QList<SerialDevice> present = SerialDevicesPresent();
     QVector<PortSlot> list;
     for (int n = 1; n <= kComPorts; ++n)
-        list.append(slotFor(n, listed));
+        list.append(slotFor(n, present));
     return list;
 }
 
 PortSlot PortForCom(int number)
 {
-    return slotFor(number, enumeratedDevices());
+    return slotFor(number, SerialDevicesPresent());
+}
+
+QList<SerialDevice> OtherSerialDevices()
+{
+    const QVector<PortSlot> comSlots = ListPorts();
+    QList<SerialDevice> others;
+    for (const SerialDevice &d : SerialDevicesPresent()) {
+        const bool reached = std::any_of(comSlots.begin(), comSlots.end(), [&](const PortSlot &s) {
+            return s.info.device == d.device;
+        });
+        if (!reached)
+            others << d;
+    }
+    return others;
+}
+
+QString ChosenOtherDevice()
+{
+    return ReadProfileString(MySetupPath(), kPortsSection, QStringLiteral("Device"));
+}
+
+void SaveOtherDevice(const QString &path)
+{
+    if (path != ChosenOtherDevice())
+        WriteProfileString(MySetupWritePath(), kPortsSection, QStringLiteral("Device"), path);
 }
 
 QString PortRuleText()
@@ -111,6 +129,9 @@ QString LinkDevicePath()
 {
     if (!runPin().isEmpty())
         return runPin();
+    const QString other = ChosenOtherDevice();
+    if (!other.isEmpty())
+        return other;
     return PortForCom(Run().comPort).device;
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "SerialDevices.h"
+
 #include <QSerialPort>
 #include <QString>
 #include <QVector>
@@ -19,6 +21,10 @@ class MSComm1;
 //     (for adapters with other names, e.g. /dev/ttyAMA0 or a /dev/serial/by-id link);
 //   - a device pinned for the run (command line --port) is used by every link operation
 //     whatever COM number is chosen.
+// A device outside the sixteen slots (ttyUSB8 and up, ttyACM4 and up, rfcomm, ...) can be
+// chosen as the "other device": it is kept under Device in section [ports] of
+// mysetup.ini, by its /dev/serial/by-id path when it has one, and used instead of the
+// COM number until a COM number is chosen again.
 //
 // A port is present when the system's serial port enumeration lists its device; a device
 // named by a pin counts as present when its file exists (pseudo-terminals and links are
@@ -32,6 +38,7 @@ struct PortSlot {
     QString device;         // e.g. /dev/ttyUSB0
     bool present = false;
     bool pinned = false;    // from [ports] of mysetup.ini
+    SerialDevice info;      // what the system knows about the device, when present
 };
 
 QVector<PortSlot> ListPorts();            // COM1..COM16 in order
@@ -39,10 +46,15 @@ PortSlot PortForCom(int number);          // number outside 1..16: no device
 QString RuleDeviceForCom(int number);     // the fixed-slot device, ignoring pins
 QString PortRuleText();                   // the rule above in a few lines, for the port dialog
 
+// Present devices that no COM number reaches.
+QList<SerialDevice> OtherSerialDevices();
+QString ChosenOtherDevice();                  // empty when a COM number is in use
+void SaveOtherDevice(const QString &path);    // empty: back to the COM number
+
 void PinRunDevice(const QString &device);   // empty removes the pin
 QString PinnedRunDevice();
-// The device a link operation opens: the run's pinned device, else the device of the
-// chosen COM number (Run().comPort).
+// The device a link operation opens: the run's pinned device, else the chosen other
+// device, else the device of the chosen COM number (Run().comPort).
 QString LinkDevicePath();
 
 // Configures the port for the link (9600,n,8,1, no handshaking, binary, RThreshold 1) and

@@ -8,11 +8,12 @@
 
 namespace {
 const char kHelp[] =
-    "Usage: tarven [--demo] [--port DEVICE]\n"
+    "Usage: tarven [--demo] [--port DEVICE|auto]\n"
     "The desktop programmer of the TARVEN II radio.\n\n"
     "Options:\n"
     "  --demo          use a simulated radio instead of a serial port\n"
-    "  --port DEVICE   use DEVICE for every radio command of this run\n"
+    "  --port DEVICE   use DEVICE for every radio command of this run;\n"
+    "                  \"auto\" picks the only USB serial device present\n"
     "  -h, --help      show this help\n"
     "  --version       show the release\n";
 }

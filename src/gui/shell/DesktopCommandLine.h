@@ -4,7 +4,7 @@
 
 // The command line of the desktop program:
 //
-//   tarven [--demo] [--port DEVICE] | --help | --version
+//   tarven [--demo] [--port DEVICE|auto] | --help | --version
 //
 // It is read before any window system connection is made, so `tarven --help` and
 // `tarven --version` work without a display.

@@ -6,8 +6,10 @@
 #include "UiDialogButtons.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,18 +18,24 @@
 
 namespace {
 constexpr int kRefreshMs = 1000;
-constexpr int kRows = 4;   // options run down the columns: COM1..4, COM5..8, ...
+constexpr int kRows = 8;               // options run down two columns: COM1..8, COM9..16
+constexpr int kDetailsWidth = 290;     // device texts longer than this are elided
 
-FrmSetComm::PortLister &lister()
+QString deviceText(const QString &device, const SerialDevice &info, bool present)
 {
-    static FrmSetComm::PortLister l;
-    return l;
-}
+    if (device.isEmpty())
+        return QString();
+    if (!present)
+        return device + QStringLiteral(" — ") + LangText(30500);
+    const QString details = info.details();
+    return details.isEmpty() ? device : device + QStringLiteral(" — ") + details;
 }
 
-void FrmSetComm::SetPortLister(PortLister l)
+void setElided(QLabel *label, const QString &text)
 {
-    lister() = std::move(l);
+    label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, kDetailsWidth));
+    label->setToolTip(text);
+}
 }
 
 FrmSetComm::FrmSetComm(QWidget *parent)
@@ -40,16 +48,39 @@ FrmSetComm::FrmSetComm(QWidget *parent)
     frame1->setObjectName(QStringLiteral("Frame1"));
     frame1->setToolTip(PortRuleText());
     auto *grid = new QGridLayout(frame1);
-    grid->setHorizontalSpacing(18);
+    grid->setHorizontalSpacing(10);
+    grid->setColumnMinimumWidth(2, 12);
     group_ = new QButtonGroup(this);
     group_->setExclusive(true);
     for (int i = 0; i < kComPorts; ++i) {
-        auto *o = new QRadioButton(frame1);
+        auto *o = new QRadioButton(LangText(22002) + QString::number(i + 1), frame1);
         o->setObjectName(QStringLiteral("Option1(%1)").arg(i));
+        auto *label = new QLabel(frame1);
+        label->setObjectName(QStringLiteral("LabelDevice(%1)").arg(i));
+        label->setMinimumWidth(kDetailsWidth);
         group_->addButton(o, i);
-        grid->addWidget(o, i % kRows, i / kRows);
+        const int column = (i / kRows) * 3;
+        grid->addWidget(o, i % kRows, column);
+        grid->addWidget(label, i % kRows, column + 1);
         options_ << o;
+        labels_ << label;
     }
+
+    auto *otherRow = new QHBoxLayout;
+    otherOption_ = new QRadioButton(LangText(30501), this);
+    otherOption_->setObjectName(QStringLiteral("OptionOther"));
+    group_->addButton(otherOption_, kOtherOption);
+    otherDevices_ = new QComboBox(this);
+    otherDevices_->setObjectName(QStringLiteral("ComboOther"));
+    otherDevices_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    otherDevices_->setMinimumContentsLength(30);
+    otherRow->addWidget(otherOption_);
+    otherRow->addWidget(otherDevices_, 1);
+    // Choosing a device in the list chooses the other device.
+    connect(otherDevices_, &QComboBox::activated, otherOption_, [this] {
+        if (otherDevices_->currentData().isValid())
+            otherOption_->setChecked(true);
+    });
 
     pinned_ = new QLabel(this);
     pinned_->setObjectName(QStringLiteral("LabelPinned"));
@@ -57,6 +88,7 @@ FrmSetComm::FrmSetComm(QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame1);
+    layout->addLayout(otherRow);
     layout->addWidget(pinned_);
     QPushButton *ok = AddOkCancelRow(this, layout);
     connect(ok, &QPushButton::clicked, this, [this] {
@@ -65,8 +97,11 @@ FrmSetComm::FrmSetComm(QWidget *parent)
     });
 
     EnablePortOptions();
-    // The current port; a number outside 1..16 has no option and selects nothing.
-    if (QRadioButton *current = option(Run().comPort - 1))
+    // The current choice: the other device when one is kept, else the COM number (a
+    // number outside 1..16 has no option and selects nothing).
+    if (!ChosenOtherDevice().isEmpty())
+        otherOption_->setChecked(true);
+    else if (QRadioButton *current = option(Run().comPort - 1))
         current->setChecked(true);
 
     reComm_ = new QTimer(this);
@@ -84,19 +119,38 @@ int FrmSetComm::selectedIndex() const
 
 void FrmSetComm::EnablePortOptions()
 {
-    const QVector<PortSlot> ports = lister() ? lister()() : ListPorts();
-    const QString prefix = LangText(22002);
+    const QVector<PortSlot> ports = ListPorts();
     for (int i = 0; i < options_.size(); ++i) {
-        const PortSlot slot = i < ports.size() ? ports.at(i) : PortSlot{i + 1, QString(), false, false};
-        QString caption = prefix + QString::number(i + 1);
-        if (!slot.device.isEmpty())
-            caption += QStringLiteral("  (") + slot.device + QLatin1Char(')');
-        options_[i]->setText(caption);
+        const PortSlot slot = ports.value(i);
+        setElided(labels_[i], deviceText(slot.device, slot.info, slot.present));
         options_[i]->setEnabled(slot.present);
     }
+    fillOtherDevices();
     const QString pin = PinnedRunDevice();
     pinned_->setVisible(!pin.isEmpty());
     pinned_->setText(LangText(22003) + QLatin1Char(' ') + pin);
+}
+
+void FrmSetComm::fillOtherDevices()
+{
+    // Keep the entry in use: the one picked in the list, else the one kept in mysetup.ini.
+    const QVariant picked = otherDevices_->currentData();
+    const QString keep = picked.isValid() ? picked.toString() : ChosenOtherDevice();
+    const QList<SerialDevice> others = OtherSerialDevices();
+    otherDevices_->clear();
+    for (const SerialDevice &d : others)
+        otherDevices_->addItem(deviceText(d.stablePath(), d, true), d.stablePath());
+    if (!keep.isEmpty() && FindSerialDevice(keep, others).device.isEmpty())
+        otherDevices_->addItem(deviceText(keep, {}, false), keep);
+    if (otherDevices_->count() == 0)
+        otherDevices_->addItem(LangText(30504));
+    const int at = keep.isEmpty() ? 0 : otherDevices_->findData(keep);
+    otherDevices_->setCurrentIndex(qMax(at, 0));
+    for (int i = 0; i < otherDevices_->count(); ++i)
+        otherDevices_->setItemData(i, otherDevices_->itemText(i), Qt::ToolTipRole);
+    const bool any = otherDevices_->itemData(0).isValid();
+    otherOption_->setEnabled(any);
+    otherDevices_->setEnabled(any);
 }
 
 void FrmSetComm::ReCommTimer_Timer()
@@ -104,15 +158,22 @@ void FrmSetComm::ReCommTimer_Timer()
     // A disabled option keeps its selection: the choice made before the refresh stays.
     const int selected = selectedIndex();
     EnablePortOptions();
-    if (selected >= 0)
-        options_[selected]->setChecked(true);
+    if (QAbstractButton *b = group_->button(selected))
+        b->setChecked(true);
 }
 
 void FrmSetComm::savePortChoice()
 {
     const int selected = selectedIndex();
+    if (selected == kOtherOption) {
+        const QString device = otherDevices_->currentData().toString();
+        if (!device.isEmpty())
+            SaveOtherDevice(device);
+        return;
+    }
     if (selected < 0)
         return;
     Run().comPort = selected + 1;
     WriteComPort(Run().comPort);
+    SaveOtherDevice(QString());
 }

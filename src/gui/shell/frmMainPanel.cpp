@@ -210,9 +210,10 @@ void frmMain::showStatusTexts()
     panels_[1]->setText(DisplayModelName(Run().modelName) + QLatin1Char('[') + BandName(Run().BandMode)
                         + QLatin1Char(':') + Run().bandText + QLatin1Char(']'));
     QString port = LangText(12008) + QString::number(Run().comPort);
-    // A device pinned for this run (--port, --demo) serves every port number.
-    if (!PinnedRunDevice().isEmpty())
-        port += QStringLiteral(" → ") + PinnedRunDevice();
+    // A device pinned for this run (--port, --demo) or the chosen other device serves
+    // whatever port number is set.
+    if (!PinnedRunDevice().isEmpty() || !ChosenOtherDevice().isEmpty())
+        port += QStringLiteral(" → ") + LinkDevicePath();
     panels_[2]->setText(port);
 }
 

@@ -1,11 +1,12 @@
 // COM numbers and devices: the fixed-slot rule, pins from mysetup.ini and the command
-// line, and the message of a port that cannot be opened.
+// line, other devices and `--port auto`, and the message of a port that cannot be opened.
 #include "LangText.h"
 #include "MSComm1.h"
 #include "PortList.h"
 #include "ProfileFile.h"
 #include "RunSettings.h"
 #include "ScriptedPrompts.h"
+#include "SerialDevices.h"
 #include "SimulatedRadio.h"
 #include "Startup.h"
 #include "TestProgramDir.h"
@@ -19,7 +20,12 @@ class TestPortList : public QObject {
     Q_OBJECT
 private slots:
     void init() { env = std::make_unique<TestProgramDir>(); InitDefaults(); PinRunDevice(QString()); }
-    void cleanup() { PinRunDevice(QString()); env.reset(); }
+    void cleanup()
+    {
+        PinRunDevice(QString());
+        SetSerialDeviceLister({});
+        env.reset();
+    }
 
     void ruleGivesEveryKindFixedNumbers()
     {
@@ -56,6 +62,64 @@ private slots:
         // Re-evaluated on every call: the device goes away, the port is absent.
         radio.stop();
         QVERIFY(!PortForCom(3).present);
+    }
+
+    void devicesOutsideTheSlotsAreOtherDevices()
+    {
+        SimulatedRadio radio;
+        QVERIFY(radio.start());
+        const QString byId = QStringLiteral("/dev/serial/by-id/usb-1a86_USB2.0-Serial-if00-port0");
+        SetSerialDeviceLister([&] {
+            return QList<SerialDevice>{
+                {QStringLiteral("/dev/ttyUSB0"), {}, QStringLiteral("FT232R USB UART"), QStringLiteral("FTDI"),
+                 QStringLiteral("A50285BI"), 0x0403, 0x6001},
+                {QStringLiteral("/dev/ttyUSB9"), byId, QStringLiteral("USB2.0-Serial"), {}, {}, 0x1a86, 0x7523},
+                {radio.devicePath(), {}, {}, {}, {}, -1, -1},
+            };
+        });
+        const PortSlot com5 = PortForCom(5);
+        QVERIFY(com5.present);
+        QCOMPARE(com5.info.details(), QStringLiteral("FT232R USB UART, FTDI, serial A50285BI, USB 0403:6001"));
+        QVERIFY(!PortForCom(6).present);
+        QVERIFY(PortForCom(6).info.details().isEmpty());
+
+        const QList<SerialDevice> others = OtherSerialDevices();
+        QCOMPARE(others.size(), 2);
+        QCOMPARE(others.at(0).stablePath(), byId);           // remembered by its by-id link
+        QCOMPARE(others.at(1).stablePath(), radio.devicePath());
+        QCOMPARE(FindSerialDevice(byId, others).device, QStringLiteral("/dev/ttyUSB9"));
+
+        // The chosen other device is what the link opens, until a COM number is chosen again.
+        Run().comPort = 5;
+        SaveOtherDevice(radio.devicePath());
+        QCOMPARE(ChosenOtherDevice(), radio.devicePath());
+        QCOMPARE(LinkDevicePath(), radio.devicePath());
+        MSComm1 port;
+        QVERIFY(OpenLinkPort(port));
+        port.setPortOpen(false);
+        SaveOtherDevice(QString());
+        QCOMPARE(LinkDevicePath(), QStringLiteral("/dev/ttyUSB0"));
+    }
+
+    void autoPortNeedsExactlyOneUsbDevice()
+    {
+        QList<SerialDevice> present{{QStringLiteral("/dev/ttyS0"), {}, {}, {}, {}, -1, -1}};
+        SetSerialDeviceLister([&] { return present; });
+        QString device;
+        QString error;
+        QVERIFY(!ResolveAutoPort(&device, &error));
+        QCOMPARE(error, LangText(30502));
+
+        const QString byId = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+        present << SerialDevice{QStringLiteral("/dev/ttyUSB3"), byId, QStringLiteral("FT232R USB UART"), {}, {}, 0x0403, 0x6001};
+        QVERIFY(ResolveAutoPort(&device, &error));
+        QCOMPARE(device, byId);
+
+        present << SerialDevice{QStringLiteral("/dev/ttyACM0"), {}, {}, {}, {}, -1, -1};
+        QVERIFY(!ResolveAutoPort(&device, &error));
+        QVERIFY(error.startsWith(LangText(30503)));
+        QVERIFY(error.contains(byId) && error.contains(QStringLiteral("/dev/ttyACM0")));
+        QVERIFY(!error.contains(QStringLiteral("/dev/ttyS0")));
     }
 
     void openFailureExplainsWhy()

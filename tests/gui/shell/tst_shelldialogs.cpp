@@ -1,4 +1,4 @@
-// The dialogs of the shell: port, language, model and band, password, radio
+// The dialogs of the shell (the port dialog has its own test): language, model and band, password, radio
 // information, splash and about.
 #include "ShellTestKit.h"
 #include "StandInWindow.h"
@@ -6,7 +6,6 @@
 #include "FrmModelInfo.h"
 #include "FrmPassWord.h"
 #include "FrmRadioInfo.h"
-#include "FrmSetComm.h"
 #include "FrmSetLanguage.h"
 #include "ImageCompare.h"
 #include "LangText.h"
@@ -48,7 +47,6 @@ class TestShellDialogs : public QObject {
 
     std::unique_ptr<ShellInstall> install;
     std::unique_ptr<ScriptedPrompts> answers;
-    QVector<PortSlot> ports;
 
 private slots:
     void initTestCase()
@@ -61,59 +59,12 @@ private slots:
     {
         install = std::make_unique<ShellInstall>();
         answers = std::make_unique<ScriptedPrompts>();
-        ports.clear();
-        for (int n = 1; n <= kComPorts; ++n)
-            ports.append(PortSlot{n, QStringLiteral("/dev/ttyX%1").arg(n), n == 1 || n == 4, false});
-        FrmSetComm::SetPortLister([this] { return ports; });
     }
 
     void cleanup()
     {
-        FrmSetComm::SetPortLister({});
         answers.reset();
         install.reset();
-    }
-
-    void portDialogFollowsTheDeviceList()
-    {
-        Run().comPort = 4;
-        FrmSetComm dlg;
-        QCOMPARE(dlg.option(0)->text(), LangText(22002) + QStringLiteral("1  (/dev/ttyX1)"));
-        QList<bool> enabled;
-        for (int i = 0; i < kComPorts; ++i)
-            enabled << dlg.option(i)->isEnabled();
-        QCOMPARE(enabled.count(true), 2);
-        QVERIFY(dlg.option(0)->isEnabled() && dlg.option(3)->isEnabled());
-        QCOMPARE(dlg.selectedIndex(), 3);
-
-        // COM5 is plugged in and COM4 pulled out while the dialog is open.
-        ports[4].present = true;
-        ports[3].present = false;
-        QVERIFY(!dlg.option(4)->isEnabled());
-        dlg.ReCommTimer_Timer();
-        QVERIFY(dlg.option(4)->isEnabled());
-        QVERIFY(!dlg.option(3)->isEnabled());
-        QCOMPARE(dlg.selectedIndex(), 3);   // the pending choice stays, even disabled
-
-        dlg.option(11)->setChecked(true);
-        dlg.ReCommTimer_Timer();
-        QCOMPARE(dlg.selectedIndex(), 11);
-        click(&dlg, "CommandOK");
-        QCOMPARE(Run().comPort, 12);
-        QCOMPARE(mySetup(QStringLiteral("comPort")), QStringLiteral("12"));
-    }
-
-    void portDialogCancelChangesNothing()
-    {
-        Run().comPort = 1;
-        WriteComPort(1);
-        FrmSetComm dlg;
-        QVERIFY(dlg.findChild<QTimer *>(QStringLiteral("ReCommTimer"))->isActive());
-        dlg.option(6)->setChecked(true);
-        click(&dlg, "CommandCancel");
-        QCOMPARE(Run().comPort, 1);
-        QCOMPARE(mySetup(QStringLiteral("comPort")), QStringLiteral("1"));
-        QVERIFY(!dlg.findChild<QTimer *>(QStringLiteral("ReCommTimer"))->isActive());
     }
 
     void languageDialogThroughTheMenu()

@@ -40,5 +40,3 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/resources/generators/mkpictures.cpp)
 endif()
 
 add_custom_target(tarven_dist ALL DEPENDS ${TARVEN_DIST_OUTPUTS})
-
-install(DIRECTORY ${TARVEN_DIST_DIR}/ DESTINATION . USE_SOURCE_PERMISSIONS)

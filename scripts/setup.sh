@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the program and the tests need; only what is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-multimedia-dev
-          libgl-dev fonts-noto-cjk xvfb xauth)
+          libgl-dev fonts-noto-cjk xvfb xauth
+          desktop-file-utils appstream dpkg-dev file)   # install checks and the Debian package
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -17,6 +17,7 @@
 #include "UiBenchClock.h"
 #include "UiFileDialogs.h"
 #include "UiPrompts.h"
+#include "UiScreenFit.h"
 #include "UiWindowCatalog.h"
 #include "frmMain.h"
 #include "frmSplash.h"
@@ -39,6 +40,7 @@ int main(int argc, char *argv[])
     BenchClock bench;
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarven"));
+    KeepDialogsOnScreen(&app);
 
     UiPrompts uiPrompts;
     setPrompts(&uiPrompts);

@@ -2,9 +2,10 @@
 // application title, group "Settings", in twips (15 twips to a pixel).
 #include "frmMain.h"
 
+#include "UiScreenFit.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QSettings>
 
 namespace {
@@ -33,14 +34,10 @@ void frmMain::restorePlacement()
     s.beginGroup(QStringLiteral("Settings"));
     QRect r(twipsValue(s, "MainLeft", kDefaultLeft) / kTwipsPerPixel, twipsValue(s, "MainTop", kDefaultTop) / kTwipsPerPixel,
             twipsValue(s, "MainWidth", kDefaultWidth) / kTwipsPerPixel, twipsValue(s, "MainHeight", kDefaultHeight) / kTwipsPerPixel);
-    // A placement from another screen layout must not put the window out of reach.
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect avail = screen->availableGeometry();
-        r.setWidth(qBound(200, r.width(), qMax(200, avail.width())));
-        r.setHeight(qBound(150, r.height(), qMax(150, avail.height())));
-        if (!avail.intersects(r.adjusted(0, 0, -r.width() / 2, -r.height() / 2)))
-            r.moveTopLeft(avail.topLeft());
-    }
+    // A placement made on a larger screen (or another screen layout) is fitted to the
+    // screen the window opens on: moved inside it, then shrunk where it is still larger.
+    r = FitRectInto(r, AvailableAreaFor(r));
+    KeepWindowOnScreen(this);
     resize(r.size());
     move(r.topLeft());
 }

@@ -171,7 +171,11 @@ int runInfo(const QStringList &args)
     LinkRun link(args);
     if (!link.openTrace(args))
         return 1;
-    if (!link.run([](LinkEngine &e) { return e.StartRadioInfoRead(); }))
+    const CliTransferSafety safety(link.engine, CliSafetyOptions{});
+    const bool ok = link.run([](LinkEngine &e) { return e.StartRadioInfoRead(); });
+    if (safety.cancelledExit() >= 0)
+        return CliTransferSafety::kCancelledExit;
+    if (!ok)
         return 1;
     printInfo(CurrentRadioInfo(), args.contains(QStringLiteral("--json")));
     return 0;

@@ -71,7 +71,8 @@ int CliTransferSafety::cancelledExit() const
     if (!o.cancelled)
         return -1;
     if (o.operation != LinkWrite) {
-        std::fprintf(stderr, "tarven-cli: cancelled; nothing was written\n");
+        std::fprintf(stderr, o.operation == LinkRead ? "tarven-cli: read cancelled; no file was written\n"
+                                                     : "tarven-cli: cancelled\n");
         return kCancelledExit;
     }
     if (o.writtenBytes <= 0) {

@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "CliDiff.h"
 #include "CliDocument.h"
 #include "CliLink.h"
 #include "CliOptions.h"
@@ -30,18 +31,20 @@ const QList<CliCommand> &CliCommands()
 {
     static const QList<CliCommand> commands = {
         {"read", "Read the radio's memory into a data file.", names({"port", "out"}),
-         names({"password", "trace"}), {}, runReadCommand},
-        {"write", "Write a data file into the radio.", names({"port", "in"}), names({"password", "trace"}), {},
-         runWriteCommand},
+         names({"password", "trace", "backup-dir", "no-backup"}), {}, runReadCommand},
+        {"write", "Write a data file into the radio.", names({"port", "in"}),
+         names({"password", "trace", "backup-dir", "no-backup", "verify"}), {}, runWriteCommand},
         {"info", "Read and show the radio's information area.", names({"port"}), names({"json", "trace"}), {},
          runInfoCommand},
         {"new", "Create the default image of a band as a data file.", names({"band", "out"}), names({"factory"}), {},
          runNewCommand},
         {"dump", "Show what a data file holds.", {}, names({"json"}), names({"FILE.dat"}), runDumpCommand},
+        {"diff", "List every difference between two data files (exit 0 same, 1 different).", {}, names({"json"}),
+         names({"A.dat", "B.dat"}), runDiffCommand},
         {"ports", "List the serial devices present and what the system knows about them.", {}, names({"json"}), {},
          runPortsCommand},
         {"simulate", "Serve a simulated radio on a pseudo-terminal (its path is the first line printed).", {},
-         names({"band", "image", "echo", "password", "firmware", "pace"}), {}, runSimulateCommand},
+         names({"band", "image", "echo", "password", "firmware", "pace", "flip-stored"}), {}, runSimulateCommand},
     };
     return commands;
 }

@@ -14,6 +14,10 @@ constexpr CliOptionSpec kOptions[] = {
     {"echo", "", "the simulated cable echoes every byte sent"},
     {"firmware", "VNNN", "firmware version the simulated radio reports"},
     {"pace", "", "the simulated radio answers at the pace of 9600 baud"},
+    {"backup-dir", "DIR", "keep the backup of the transfer in DIR"},
+    {"no-backup", "", "keep no backup of the transfer"},
+    {"verify", "", "read the radio back after writing and compare"},
+    {"flip-stored", "HEX[:MASK]", "the simulated radio stores the byte at HEX XORed with MASK, once"},
 };
 }
 

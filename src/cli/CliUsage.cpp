@@ -36,6 +36,8 @@ void printUsage()
                  "  tarven-cli info  --port DEVICE [--json] [--trace FILE]\n"
                  "  tarven-cli new   --band cb|hf|ham --out FILE.dat [--factory]\n"
                  "  tarven-cli dump  FILE.dat [--json]\n"
+                 "  tarven-cli export --in FILE.dat --out FILE.csv [--format tarven|chirp]\n"
+                 "  tarven-cli import --in FILE.dat --csv FILE.csv --out NEW.dat\n"
                  "  tarven-cli simulate [--band cb|hf|ham] [--image FILE.dat] [--echo] [--password TEXT] [--firmware VNNN] [--pace]\n");
 }
 

@@ -84,10 +84,13 @@ QString channelsHtml(const RadioImage &img, int band)
         if (members.isEmpty())
             continue;
         std::sort(members.begin(), members.end(), [](auto *a, auto *b) { return a->number < b->number; });
-        html += QStringLiteral("<h3>%1 %2</h3><table class='channels' cellspacing='0' cellpadding='2'><tr>")
+        html += QStringLiteral("<h3>%1 %2</h3><table class='channels' width='100%' cellspacing='0' cellpadding='2'><tr>")
                     .arg(esc(LangText(15029)), esc(GroupName(g, band)));
-        for (const ChannelColumn &col : kChannelColumns)
-            html += QStringLiteral("<th>%1</th>").arg(esc(LangText(col.captionId)));
+        // Number, frequency and modulation keep their captions on one line; the rest may wrap.
+        for (const ChannelColumn &col : kChannelColumns) {
+            const bool keep = col.field <= ChannelField::Mode;
+            html += (keep ? QStringLiteral("<th style='white-space: nowrap'>%1</th>") : QStringLiteral("<th>%1</th>")).arg(esc(LangText(col.captionId)));
+        }
         html += QStringLiteral("</tr>");
         for (const ChannelRecord *c : std::as_const(members)) {
             html += QStringLiteral("<tr>");

@@ -12,6 +12,7 @@
 #include "EditState.h"
 #include "FreqCodec.h"
 #include "Models.h"
+#include "Startup.h"
 #include "RadioImage.h"
 #include "UiChildWindows.h"
 #include "UiWindowCatalog.h"
@@ -100,6 +101,37 @@ private slots:
             QVERIFY(!bar->actions().at(i)->isVisible());
         ShowChild(QStringLiteral("frmCommChInfo"));
         QTRY_VERIFY(main()->menuEntry(QStringLiteral("MnuCHEdit"))->isVisible());
+    }
+
+    // The new File entries and the channel-edit menu have their texts in both languages;
+    // with TARVEN_SCREENSHOT_DIR set, the main window and the two menus are drawn there.
+    void menusInBothLanguages()
+    {
+        const QString dir = qEnvironmentVariable("TARVEN_SCREENSHOT_DIR");
+        for (int language : {1, 2}) {
+            SetLanguage(language);
+            main()->Change_Language();
+            startBand(2);
+            for (const char *name : {"mnuFileExportChannels", "mnuFileImportChannels", "mnuFilePrint",
+                                     "mnuFilePrintPreview", "mnuFileExportPdf", "MnuCHCut", "MnuCHMoveDown"}) {
+                const QString text = main()->menuEntry(QString::fromLatin1(name))->text();
+                QVERIFY2(!text.isEmpty() && text.contains(QLatin1Char('&')), name);
+            }
+            if (dir.isEmpty())
+                continue;
+            const QString suffix = language == 1 ? QStringLiteral("en") : QStringLiteral("zh");
+            main()->resize(1100, 700);
+            select({1});
+            QVERIFY(main()->grab().save(dir + QStringLiteral("/channeledit_main_%1.png").arg(suffix)));
+            for (const char *menu : {"mnuFile", "MnuCHEdit"}) {
+                QMenu *m = main()->menu(QString::fromLatin1(menu));
+                m->popup(main()->mapToGlobal(QPoint(20, 20)));
+                QTRY_VERIFY(m->isVisible());
+                QVERIFY(m->grab().save(dir + QStringLiteral("/channeledit_%1_%2.png").arg(QString::fromLatin1(menu), suffix)));
+                m->hide();
+            }
+        }
+        SetLanguage(1);
     }
 
     void cbBandOffersCopyAndPasteOnly()

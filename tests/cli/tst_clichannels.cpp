@@ -1,24 +1,12 @@
 // tarven-cli export and import, run as a user would run them.
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-struct Result {
-    int code;
-    QByteArray out;
-    QByteArray err;
-};
+#include "CliProcess.h"
 
-Result cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(TARVEN_TEST_PROGRAM_DIR "/tarven-cli"), args);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
-}
+namespace {
 
 QByteArray contents(const QString &path)
 {
@@ -54,10 +42,10 @@ private slots:
         const QString csv = tmp.filePath(QStringLiteral("channels.csv"));
         const QString back = tmp.filePath(QStringLiteral("back.dat"));
         QCOMPARE(cli({"new", "--band", band, "--out", dat}).code, 0);
-        const Result out = cli({"export", "--in", dat, "--out", csv, "--format", format});
+        const CliResult out = cli({"export", "--in", dat, "--out", csv, "--format", format});
         QVERIFY2(out.code == 0, out.err.constData());
         QVERIFY(contents(csv).startsWith(format == QLatin1String("chirp") ? "Location,Name,Frequency," : "Location,Group,Frequency,"));
-        const Result in = cli({"import", "--in", dat, "--csv", csv, "--out", back});
+        const CliResult in = cli({"import", "--in", dat, "--csv", csv, "--out", back});
         QVERIFY2(in.code == 0, in.err.constData());
         QCOMPARE(contents(back), contents(dat));
     }
@@ -70,7 +58,7 @@ private slots:
         const QString out = tmp.filePath(QStringLiteral("out.dat"));
         QCOMPARE(cli({"new", "--band", "ham", "--out", dat}).code, 0);
         QVERIFY(writeFile(csv, "Location,Frequency,Mode\n1,28.5,AM\n2,31.0,FM\n3,28.5,CW\n"));
-        const Result r = cli({"import", "--in", dat, "--csv", csv, "--out", out});
+        const CliResult r = cli({"import", "--in", dat, "--csv", csv, "--out", out});
         QCOMPARE(r.code, 1);
         QVERIFY(r.err.contains("line 3: frequency 31.0 lies outside the band"));
         QVERIFY(r.err.contains("line 4: Mode \"CW\" is not a valid value"));

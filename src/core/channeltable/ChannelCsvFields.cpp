@@ -61,7 +61,7 @@ QString toneWord(int index)
 
 bool parseTone(const QString &text, int *value)
 {
-    const QString t = text.trimmed();
+    const QString t = DecimalText(text);
     if (t.compare(QLatin1String("Off"), Qt::CaseInsensitive) == 0 || t.isEmpty()) {
         *value = 0;
         return true;
@@ -125,6 +125,14 @@ bool parseReference(const QString &t, const QString &noneWord, int max, int *val
     *value = n;
     return true;
 }
+}
+
+QString DecimalText(const QString &text)
+{
+    QString t = text.trimmed();
+    if (t.count(QLatin1Char(',')) == 1 && !t.contains(QLatin1Char('.')))
+        t.replace(QLatin1Char(','), QLatin1Char('.'));
+    return t;
 }
 
 QString FieldName(ChannelField field)

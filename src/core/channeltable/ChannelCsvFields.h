@@ -31,6 +31,10 @@ QString FieldText(ChannelField field, const ChannelRecord &channel, int band);
 // One row of the table for a stored channel.
 QStringList ChannelTableRow(const ChannelRecord &channel, int band);
 
+// A number as spreadsheets of comma locales write it ("28,015") in the "." form the
+// program reads; other text is returned as it is.
+QString DecimalText(const QString &text);
+
 // The stored value a cell's words stand for (options and tones; not Location, Group,
 // Frequency and Offset); false when the text is not one of the field's words.
 bool ParseFieldWords(ChannelField field, const QString &text, int *value);

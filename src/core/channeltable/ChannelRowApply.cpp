@@ -130,7 +130,7 @@ QString ApplyChannelRow(const QHash<QString, QString> &cells, int number, RowApp
 
     const bool takeFrequency = cells.contains(FieldName(ChannelField::Frequency)) && !(mode.cbSettingsOnly && cbCountry);
     if (takeFrequency) {
-        const QString text = cellOf(cells, ChannelField::Frequency);
+        const QString text = DecimalText(cellOf(cells, ChannelField::Frequency));
         const ChannelRecord *ch = img.channel(number);
         const QString current = ch ? FieldText(ChannelField::Frequency, *ch, band) : QString();
         const bool same = text == current || sameNumber(text, current);

@@ -76,7 +76,7 @@ bool inRange(int v, int count) { return v >= 0 && v < count; }
 
 QString cell(const QHash<QString, QString> &row, const QString &name)
 {
-    return row.value(name.toLower()).trimmed();
+    return DecimalText(row.value(name.toLower()));
 }
 
 QString ctcssWord(const QString &hzText) { return hzText; }

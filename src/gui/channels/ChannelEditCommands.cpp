@@ -58,6 +58,9 @@ ChannelEditCommands::ChannelEditCommands(frmMain *main) : QObject(main), main_(m
             if (a)
                 connect(a, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
         }
+        // The keys act on grid rows only while the grid itself has the focus: the in-cell
+        // editors and the other controls keep Ctrl+C, Ctrl+V, Del... for themselves.
+        main->menuEntry(QString::fromLatin1(row.entry))->setShortcutContext(Qt::WidgetShortcut);
     }
 }
 
@@ -180,34 +183,36 @@ void ChannelEditCommands::Delete()
         warn(30213);
 }
 
-void ChannelEditCommands::Insert()
+int ChannelEditCommands::movingPosition()
 {
     main_->SetSaveEditData();
     const QList<int> positions = selectedPositions();
+    return positions.isEmpty() || !ChannelsMayMove(Run().BandMode) ? 0 : positions.first();
+}
+
+void ChannelEditCommands::Insert()
+{
+    const int position = movingPosition();
     const int group = Edit().CurrentGroup;
     const int band = Run().BandMode;
-    if (positions.isEmpty() || !ChannelsMayMove(band))
+    if (position == 0)
         return;
     if (Image().channel(GroupStart(group, band) + GroupSize(group, band))) {
         warn(30211);
         return;
     }
     begin(10804);
-    InsertChannelGap(group, positions.first());
-    selectPosition(positions.first());
+    InsertChannelGap(group, position);
+    selectPosition(position);
 }
 
 void ChannelEditCommands::move(int step, int captionId)
 {
-    main_->SetSaveEditData();
-    const QList<int> positions = selectedPositions();
+    const int from = movingPosition();
     const int group = Edit().CurrentGroup;
     const int band = Run().BandMode;
-    if (positions.isEmpty() || !ChannelsMayMove(band))
-        return;
-    const int from = positions.first();
     const int to = from + step;
-    if (!Image().channel(GroupStart(group, band) + from) || to < 1 || to > GroupSize(group, band))
+    if (from == 0 || !Image().channel(GroupStart(group, band) + from) || to < 1 || to > GroupSize(group, band))
         return;
     begin(captionId);
     MoveChannel(group, from, step);

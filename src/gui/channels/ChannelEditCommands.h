@@ -35,6 +35,9 @@ private:
     frmCommChInfo *grid() const;
     QList<int> selectedPositions() const;
     void selectPosition(int position);
+    // Commits a cell edit in progress; the first selected position when the band lets
+    // channels move, else 0.
+    int movingPosition();
     void move(int step, int captionId);
     void begin(int captionId);
 

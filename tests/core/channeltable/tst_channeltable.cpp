@@ -166,12 +166,13 @@ private slots:
     void chirpFileForTheHamBandLandsInItsFields()
     {
         newDocument(2);
-        // Semicolons, a byte-order mark, CRLF, and a quoted Comment with a comma and a line break.
+        // Semicolons (with decimal commas on line 3), a byte-order mark, CRLF, and a quoted
+        // Comment with a comma and a line break.
         const QByteArray csv =
             "\xEF\xBB\xBFLocation;Name;Frequency;Duplex;Offset;Tone;rToneFreq;cToneFreq;DtcsCode;DtcsPolarity;RxDtcsCode;"
             "CrossMode;Mode;TStep;Skip;Power;Comment;URCALL;RPT1CALL;RPT2CALL;DVCODE\r\n"
             "1;RPT;29.620000;-;0.100000;Tone;88.5;88.5;023;NN;023;Tone->Tone;FM;5.00;;High;\"club, north\r\nrepeater\";;;;\r\n"
-            "2;TSQL;29.600000;;0.000000;TSQL;88.5;100.0;023;NN;023;Tone->Tone;FM;5.00;;Low;;;;;\r\n"
+            "2;TSQL;29,600000;;0,000000;TSQL;88,5;100,0;023;NN;023;Tone->Tone;FM;5,00;;Low;;;;;\r\n"
             "3;DCS;28.500000;+;0.100000;DTCS;88.5;88.5;754;NN;754;Tone->Tone;FM;5.00;S;Medium;;;;;\r\n"
             "4;X;28.505000;;0.000000;Cross;67.0;88.5;023;NN;125;Tone->DTCS;AM;5.00;;Low;;;;;\r\n"
             "5;SPLIT;29.500000;split;29.600000;;88.5;88.5;023;NN;023;Tone->Tone;FM;5.00;;Low;\"Public=Off; TSQ=On\";;;;\r\n"

@@ -176,9 +176,14 @@ private slots:
         for (int n = 1; n <= 3; ++n)
             QCOMPARE(parsed.records.at(n).fields, ChannelTableRow(*Image().channel(n), 2));
 
-        // Into empty positions 10..12: the channels are created with every setting.
+        // Into empty positions 10..12: the channels are created with every setting, by the
+        // keys of the grid.
+        QGuiApplication::clipboard()->clear();
+        grid()->grid()->setFocus();
+        QTest::keyClick(grid()->grid(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
         select({10});
-        trigger("MnuCHPaste");
+        QTest::keyClick(grid()->grid(), Qt::Key_V, Qt::ControlModifier);
         QVERIFY2(shell->answers->messages.isEmpty(), qPrintable(shell->answers->messages.join('\n')));
         for (int n = 1; n <= 3; ++n) {
             ChannelRecord copy = *Image().channel(n + 9);

@@ -1,4 +1,5 @@
 // tarven-cli: the command-line tool over the same core as the desktop program.
+#include "CliDiff.h"
 #include "CliDocument.h"
 #include "CliExportChannels.h"
 #include "CliImportChannels.h"
@@ -38,6 +39,8 @@ int main(int argc, char **argv)
             return usageError(QStringLiteral("import needs --in FILE.dat, --csv FILE.csv and --out NEW.dat"));
         return runImportChannels(in, csv, out);
     }
+    if (command == QLatin1String("diff"))
+        return runDiffCommand(args);
     if (isLinkCommand(command))
         return runLinkCommand(command, args);
     if (command == QLatin1String("--help") || command == QLatin1String("help")) {

@@ -8,6 +8,7 @@
 #include "ModFun.h"
 #include "Models.h"
 #include "RunSettings.h"
+#include "SafetyCommands.h"
 #include "UiAppIcon.h"
 #include "UiChildWindows.h"
 
@@ -46,6 +47,7 @@ frmMain::frmMain(QWidget *parent)
     buildStatusBar();
     buildTimers();
     buildLink();
+    new SafetyCommands(this);   // backups, verify, cancel, compare
     SetMdiArea(mdi_);
     chEdit_ = new ChannelEditCommands(this);
     new ChannelFileCommands(this);

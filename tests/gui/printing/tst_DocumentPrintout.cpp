@@ -75,6 +75,23 @@ private slots:
         QVERIFY(!WritePrintoutPdf(tmp.path() + QStringLiteral("/no/such/folder/x.pdf")));
     }
 
+    void printPreviewShowsThePages()
+    {
+        startBand(0, 2);
+        bool shown = false;
+        OnNextModal([&](QDialog *dlg) {
+            shown = true;
+            QCOMPARE(dlg->windowTitle(), LangText(30202).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+            const QString dir = qEnvironmentVariable("TARVEN_SCREENSHOT_DIR");
+            if (!dir.isEmpty())
+                dlg->grab().save(dir + QStringLiteral("/printpreview_CB_zh.png"));
+            dlg->reject();
+        }, QStringLiteral("dlgPrintPreview"));
+        shell->main->menuEntry(QStringLiteral("mnuFilePrintPreview"))->trigger();
+        QVERIFY(shown);
+        SetLanguage(1);
+    }
+
     void fileMenuExportsAndImportsChannels()
     {
         startBand(2, 1);

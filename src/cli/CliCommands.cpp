@@ -2,6 +2,8 @@
 
 #include "CliDiff.h"
 #include "CliDocument.h"
+#include "CliExportChannels.h"
+#include "CliImportChannels.h"
 #include "CliLink.h"
 #include "CliOptions.h"
 #include "CliPorts.h"
@@ -41,6 +43,10 @@ const QList<CliCommand> &CliCommands()
         {"dump", "Show what a data file holds.", {}, names({"json"}), names({"FILE.dat"}), runDumpCommand},
         {"diff", "List every difference between two data files (exit 0 same, 1 different).", {}, names({"json"}),
          names({"A.dat", "B.dat"}), runDiffCommand},
+        {"export", "Write the channels of a data file as a CSV table.", names({"in", "out"}), names({"format"}), {},
+         runExportCommand},
+        {"import", "Store the channels of a CSV table into a data file, saved as a new one.",
+         names({"in", "csv", "out"}), {}, {}, runImportCommand},
         {"ports", "List the serial devices present and what the system knows about them.", {}, names({"json"}), {},
          runPortsCommand},
         {"simulate", "Serve a simulated radio on a pseudo-terminal (its path is the first line printed).", {},

@@ -17,6 +17,8 @@ constexpr CliOptionSpec kOptions[] = {
     {"backup-dir", "DIR", "keep the backup of the transfer in DIR"},
     {"no-backup", "", "keep no backup of the transfer"},
     {"verify", "", "read the radio back after writing and compare"},
+    {"format", "tarven|chirp", "column layout of the CSV table (default tarven)"},
+    {"csv", "FILE.csv", "CSV table of channels to import"},
     {"flip-stored", "HEX[:MASK]", "the simulated radio stores the byte at HEX XORed with MASK, once"},
 };
 }

@@ -4,24 +4,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QtTest>
 
-namespace {
-struct Result {
-    int code;
-    QByteArray out;
-    QByteArray err;
-};
+#include "CliProcess.h"
 
-Result cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(TARVEN_TEST_PROGRAM_DIR "/tarven-cli"), args);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
-}
-}
 
 class TestCliDocument : public QObject {
     Q_OBJECT
@@ -33,12 +19,12 @@ private slots:
         QCOMPARE(cli({"new", "--band", "cb", "--out", file}).code, 0);
         QCOMPARE(QFileInfo(file).size(), qint64(25611));
 
-        const Result text = cli({"dump", file});
+        const CliResult text = cli({"dump", file});
         QCOMPARE(text.code, 0);
         QVERIFY(text.out.contains("[UK]"));
         QVERIFY(text.out.contains("27.60125"));
 
-        const Result json = cli({"dump", file, "--json"});
+        const CliResult json = cli({"dump", file, "--json"});
         QCOMPARE(json.code, 0);
         const QJsonObject root = QJsonDocument::fromJson(json.out).object();
         QCOMPARE(root.value("bandMode").toInt(), 0);
@@ -67,7 +53,7 @@ private slots:
         QCOMPARE(cli({"frobnicate"}).code, 2);
         QCOMPARE(cli({"new", "--band", "uhf", "--out", tmp.filePath("x.dat")}).code, 2);
         QCOMPARE(cli({"dump"}).code, 2);
-        const Result missing = cli({"dump", tmp.filePath("none.dat")});
+        const CliResult missing = cli({"dump", tmp.filePath("none.dat")});
         QCOMPARE(missing.code, 1);
         QVERIFY(!missing.err.trimmed().isEmpty());
         QFile junk(tmp.filePath("junk.dat"));

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 QString UiFileDialogs::chooseOpenPath(const QString &filter)
 {
@@ -22,7 +23,10 @@ QString UiFileDialogs::chooseSavePath(const QString &filter, const QString &pres
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
     dlg.setNameFilter(filter);
-    dlg.setDefaultSuffix(QStringLiteral("dat"));
+    // The suffix of the filter's first pattern: "Data files (*.dat)" gives "dat".
+    const qsizetype star = filter.indexOf(QLatin1String("*."));
+    const qsizetype end = filter.indexOf(QRegularExpression(QStringLiteral("[ );]")), star);
+    dlg.setDefaultSuffix(star < 0 ? QStringLiteral("dat") : filter.mid(star + 2, end < 0 ? -1 : end - star - 2));
     const QFileInfo info(preset);
     if (info.isAbsolute())
         dlg.setDirectory(info.absolutePath());

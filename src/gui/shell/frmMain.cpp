@@ -1,5 +1,9 @@
 #include "frmMain.h"
 
+#include "ChannelEditCommands.h"
+#include "ChannelFileCommands.h"
+#include "PrintCommands.h"
+
 #include "LangText.h"
 #include "ModFun.h"
 #include "Models.h"
@@ -45,10 +49,16 @@ frmMain::frmMain(QWidget *parent)
     buildLink();
     new SafetyCommands(this);   // backups, verify, cancel, compare
     SetMdiArea(mdi_);
-    connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { ShowCHInfo(false); });
+    chEdit_ = new ChannelEditCommands(this);
+    new ChannelFileCommands(this);
+    new PrintCommands(this);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
+        ShowCHInfo(ChannelEditCommands::IsChannelGrid(sub));
+        chEdit_->followActiveWindow(sub);
+    });
 
     // Load order: help entry, placement, hidden arrangement entries, texts, tree, the
-    // first document with its channel grid, the channel-edit group hidden.
+    // first document with its channel grid, the channel-edit group shown while the grid is active.
     menuEntry(QStringLiteral("mnuHelpTopic"))->setVisible(Run().HelpEnabled);
     ShowCHInfo(false);
     SplitterDragging = false;
@@ -57,7 +67,7 @@ frmMain::frmMain(QWidget *parent)
     LoadTree();
     fitPanelToTree();
     LoadNewDoc2();
-    ShowCHInfo(false);
+    ShowCHInfo(ChannelEditCommands::IsChannelGrid(mdi_->activeSubWindow()));
 }
 
 frmMain::~frmMain()

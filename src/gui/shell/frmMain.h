@@ -16,6 +16,7 @@ class QWidget;
 class LinkEngine;
 class MSComm1;
 class UiLinkFront;
+class ChannelEditCommands;
 
 // The main window: the multiple-document frame with the menus, the toolbar, the panel
 // with the tree of editable areas, the status bar and the timers. The editing windows
@@ -44,8 +45,10 @@ public slots:
     void Change_Language();
     // Closes every child window.
     void CloseCurAllWindows();
-    // Shows or hides the channel-edit menu and toolbar group (always hidden here).
+    // Shows or hides the channel-edit menu and toolbar group (shown while the grid is active).
     void ShowCHInfo(bool show);
+    // The channel-edit Delete command on the grid's selected rows.
+    void MnuCHDelete_Click();
     // Makes the channel grid store a cell edit in progress and leave edit mode.
     void SetSaveEditData();
     void LoadTree();
@@ -148,6 +151,7 @@ private:
     QHash<QString, QMenu *> menus_;
     QHash<QString, QAction *> buttons_;
     QList<QAction *> chEditButtons_;       // toolbar positions 11..19
+    ChannelEditCommands *chEdit_ = nullptr;
     QHash<QString, QTimer *> timers_;
     QTimer *clock_ = nullptr;
     int backgroundLanguage_ = -1;

@@ -1,6 +1,8 @@
 // The menu bar and the main toolbar of the main window, built from tables.
 #include "frmMain.h"
 
+#include "ChannelEditCommands.h"
+
 #include "LangText.h"
 #include "RunSettings.h"
 
@@ -37,8 +39,13 @@ const MenuRow kMenuRows[] = {
     {Kind::Entry, "mnuFileEOpen", 0, nullptr, nullptr, true, false, nullptr},
     {Kind::Entry, "mnuFileSave", 10003, nullptr, nullptr, false, false, &frmMain::mnuFileSave_Click},
     {Kind::Entry, "mnuFileSaveAs", 10004, nullptr, nullptr, false, false, &frmMain::mnuFileSaveAs_Click},
+    {Kind::Separator, "mnuFileBarChannels", 0, nullptr, nullptr, false, false, nullptr},
+    {Kind::Entry, "mnuFileExportChannels", 30200, nullptr, nullptr, false, false, nullptr},
+    {Kind::Entry, "mnuFileImportChannels", 30201, nullptr, nullptr, false, false, nullptr},
     {Kind::Separator, "mnuFileBar0", 0, nullptr, nullptr, false, false, nullptr},
-    {Kind::Entry, "mnuFilePrint", 10005, nullptr, nullptr, true, false, nullptr},
+    {Kind::Entry, "mnuFilePrint", 10005, nullptr, nullptr, false, false, nullptr},
+    {Kind::Entry, "mnuFilePrintPreview", 30202, nullptr, nullptr, false, false, nullptr},
+    {Kind::Entry, "mnuFileExportPdf", 30203, nullptr, nullptr, false, false, nullptr},
     {Kind::Separator, "mnuFileBar1", 0, nullptr, nullptr, false, false, nullptr},
     {Kind::Entry, "mnuFileExit", 10006, nullptr, nullptr, false, false, &frmMain::mnuFileExit_Click},
     {Kind::EndMenu, nullptr, 0, nullptr, nullptr, false, false, nullptr},
@@ -291,4 +298,9 @@ QMenu *frmMain::menu(const QString &name) const
 QAction *frmMain::toolButton(const QString &key) const
 {
     return buttons_.value(key);
+}
+
+void frmMain::MnuCHDelete_Click()
+{
+    chEdit_->Delete();
 }

@@ -71,12 +71,15 @@ private slots:
         QCOMPARE(main->menuEntry(QStringLiteral("mnuReadFromRadio"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
         QCOMPARE(main->menuEntry(QStringLiteral("MnuProPassWord"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
         QCOMPARE(main->menuEntry(QStringLiteral("mnuWindowTileVertical"))->text(), QStringLiteral("Tile Windows &Vertically"));
-        for (const char *hidden : {"mnuFileEOpen", "mnuFilePrint", "MnuCHEdit", "mnuGroupName", "mnuResetInit", "MnuRadioFre",
+        for (const char *hidden : {"mnuFileEOpen", "mnuGroupName", "mnuResetInit", "MnuRadioFre",
                                    "MnuScan", "MnuAlert", "MnuTestFre", "mnuEmbeddedMsg", "MnuCHBar2", "MnuCHHabits",
                                    "mnuWindowTileHorizontal", "mnuWindowTileVertical", "mnuWindowArrangeIcons", "mnuHelpTopic"})
             QVERIFY2(!main->menuEntry(QString::fromLatin1(hidden))->isVisible(), hidden);
-        // The hidden channel-edit entries must not take Ctrl+C, Ctrl+V or Del from the grid.
-        for (const char *name : {"MnuCHCut", "MnuCHCopy", "MnuCHPaste", "MnuCHDelete"})
+        QVERIFY(main->menuEntry(QStringLiteral("mnuFilePrint"))->isVisible());
+        // The channel-edit entries are hidden while another window is active, so they
+        // do not take Ctrl+C, Ctrl+V or Del from it.
+        ShowChild(QStringLiteral("FrmOptFeatures"));
+        for (const char *name : {"MnuCHEdit", "MnuCHCut", "MnuCHCopy", "MnuCHPaste", "MnuCHDelete"})
             QVERIFY2(!main->menuEntry(QString::fromLatin1(name))->isVisible(), name);
         for (const char *checked : {"mnuTreeView", "mnuViewToolbar", "mnuViewStatusBar"})
             QVERIFY(main->menuEntry(QString::fromLatin1(checked))->isChecked());
@@ -96,9 +99,12 @@ private slots:
         QCOMPARE(main->toolButton(QStringLiteral("ReadRadio"))->toolTip(), LangText(11004));
         QCOMPARE(main->toolButton(QStringLiteral("About"))->toolTip(), LangText(11007));
         QCOMPARE(main->toolButton(QStringLiteral("BtnCHMoveDown"))->toolTip(), LangText(11016));
-        // Positions 11..19 (the channel-edit group) are hidden, the rest shown.
-        for (int i = 0; i < 20; ++i)
-            QCOMPARE(bar->actions().at(i)->isVisible(), i < 10 || i == 19);
+        // Positions 11..19 (the channel-edit group) are shown while the grid is active.
+        for (bool gridActive : {true, false}) {
+            ShowChild(gridActive ? QStringLiteral("frmCommChInfo") : QStringLiteral("FrmOptFeatures"));
+            for (int i = 0; i < 20; ++i)
+                QCOMPARE(bar->actions().at(i)->isVisible(), i < 10 || i == 19 || gridActive);
+        }
     }
 
     void toolbarNewFileBuildsNewDocumentWithoutQuestions()

@@ -1,0 +1,6 @@
+#include "DocumentChange.h"
+
+void BeginDocumentChange(const QString &description)
+{
+    (void)description;
+}

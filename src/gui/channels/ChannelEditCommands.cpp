@@ -1,0 +1,230 @@
+#include "ChannelEditCommands.h"
+
+#include "ChannelExport.h"
+#include "ChannelGroup.h"
+#include "ChannelImport.h"
+#include "ChannelMoves.h"
+#include "CsvTable.h"
+#include "DocumentChange.h"
+#include "EditState.h"
+#include "LangText.h"
+#include "Prompts.h"
+#include "RadioImage.h"
+#include "RunSettings.h"
+#include "UiChildWindows.h"
+#include "frmCommChInfo.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTableWidget>
+
+namespace {
+struct CommandRow {
+    const char *entry;        // MnuCHEdit entry
+    const char *button;       // tbToolBar key
+    int captionId;
+    void (ChannelEditCommands::*slot)();
+    bool moves;               // changes channel positions or deletes: not in the CB band
+};
+
+const CommandRow kCommands[] = {
+    {"MnuCHCut", "BtnCHCut", 10801, &ChannelEditCommands::Cut, true},
+    {"MnuCHCopy", "BtnCHCopy", 10802, &ChannelEditCommands::Copy, false},
+    {"MnuCHPaste", "BtnCHPaste", 10803, &ChannelEditCommands::Paste, false},
+    {"MnuCHInsert", "BtnCHInsert", 10804, &ChannelEditCommands::Insert, true},
+    {"MnuCHDelete", "BtnCHDelete", 10805, &ChannelEditCommands::Delete, true},
+    {"MnuCHMoveUp", "BtnCHMoveUp", 10806, &ChannelEditCommands::MoveUp, true},
+    {"MnuCHMoveDown", "BtnCHMoveDown", 10807, &ChannelEditCommands::MoveDown, true},
+};
+
+const QString kGridName = QStringLiteral("frmCommChInfo");
+
+void warn(int textId, const QString &details = QString())
+{
+    prompts().message(details.isEmpty() ? LangText(textId) : LangText(textId) + QStringLiteral("\n\n") + details,
+                      MsgIcon::Warning);
+}
+}
+
+ChannelEditCommands::ChannelEditCommands(frmMain *main) : QObject(main), main_(main)
+{
+    for (const CommandRow &row : kCommands) {
+        const auto slot = row.slot;
+        for (QAction *a : {main->menuEntry(QString::fromLatin1(row.entry)), main->toolButton(QString::fromLatin1(row.button))}) {
+            if (a)
+                connect(a, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
+        }
+        // The keys act on grid rows only while the grid itself has the focus: the in-cell
+        // editors and the other controls keep Ctrl+C, Ctrl+V, Del... for themselves.
+        main->menuEntry(QString::fromLatin1(row.entry))->setShortcutContext(Qt::WidgetShortcut);
+    }
+}
+
+bool ChannelEditCommands::IsChannelGrid(const QMdiSubWindow *sub)
+{
+    return sub && sub->widget() && sub->widget()->objectName() == kGridName;
+}
+
+void ChannelEditCommands::followActiveWindow(QMdiSubWindow *sub)
+{
+    const bool moves = ChannelsMayMove(Run().BandMode);
+    for (const CommandRow &row : kCommands) {
+        for (QAction *a : {main_->menuEntry(QString::fromLatin1(row.entry)), main_->toolButton(QString::fromLatin1(row.button))}) {
+            if (a)
+                a->setEnabled(moves || !row.moves);
+        }
+    }
+    if (!IsChannelGrid(sub))
+        return;
+    // Rows are chosen with click, Shift+click and Ctrl+click; the right button offers the commands.
+    auto *grid = qobject_cast<frmCommChInfo *>(sub->widget());
+    if (!grid)
+        return;
+    QTableWidget *table = grid->grid();
+    if (table->contextMenuPolicy() == Qt::ActionsContextMenu)
+        return;
+    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    table->addActions(main_->menu(QStringLiteral("MnuCHEdit"))->actions());
+}
+
+frmCommChInfo *ChannelEditCommands::grid() const
+{
+    return qobject_cast<frmCommChInfo *>(LoadedWindow(kGridName));
+}
+
+QList<int> ChannelEditCommands::selectedPositions() const
+{
+    QList<int> positions;
+    frmCommChInfo *g = grid();
+    if (!g)
+        return positions;
+    for (const QModelIndex &index : g->grid()->selectionModel()->selectedIndexes()) {
+        if (!positions.contains(index.row() + 1))
+            positions << index.row() + 1;
+    }
+    if (positions.isEmpty() && g->grid()->currentRow() >= 0)
+        positions << g->grid()->currentRow() + 1;
+    std::sort(positions.begin(), positions.end());
+    return positions;
+}
+
+void ChannelEditCommands::selectPosition(int position)
+{
+    if (frmCommChInfo *g = grid()) {
+        g->grid()->clearSelection();
+        g->grid()->setCurrentCell(position - 1, qMax(1, g->grid()->currentColumn()));
+    }
+}
+
+void ChannelEditCommands::begin(int captionId)
+{
+    BeginDocumentChange(LangText(captionId).remove(QLatin1Char('&')));
+}
+
+void ChannelEditCommands::Copy()
+{
+    main_->SetSaveEditData();
+    const int group = Edit().CurrentGroup;
+    const int band = Run().BandMode;
+    QList<int> numbers;
+    for (int p : selectedPositions()) {
+        if (Image().channel(GroupStart(group, band) + p))
+            numbers << GroupStart(group, band) + p;
+    }
+    if (numbers.isEmpty())
+        return;
+    const QByteArray text = WriteCsv(ChannelTable(Image(), band, ChannelCsvFormat::Tarven, numbers), QLatin1Char('\t'));
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
+}
+
+void ChannelEditCommands::Cut()
+{
+    if (!ChannelsMayMove(Run().BandMode))
+        return;
+    Copy();
+    Delete();
+}
+
+void ChannelEditCommands::Paste()
+{
+    main_->SetSaveEditData();
+    const QString text = QGuiApplication::clipboard()->text();
+    const QList<int> positions = selectedPositions();
+    if (text.trimmed().isEmpty()) {
+        warn(30212);
+        return;
+    }
+    if (positions.isEmpty())
+        return;
+    begin(10803);
+    const ImportOutcome outcome = PasteChannelRows(text, Edit().CurrentGroup, positions);
+    if (!outcome.ok)
+        warn(30210, outcome.errorReport());
+}
+
+void ChannelEditCommands::Delete()
+{
+    main_->SetSaveEditData();
+    const int group = Edit().CurrentGroup;
+    QList<int> positions;
+    for (int p : selectedPositions()) {
+        if (Image().channel(GroupStart(group, Run().BandMode) + p))
+            positions << p;
+    }
+    if (positions.isEmpty() || !ChannelsMayMove(Run().BandMode))
+        return;
+    begin(10805);
+    if (DeleteChannels(group, positions) > 0)
+        warn(30213);
+}
+
+int ChannelEditCommands::movingPosition()
+{
+    main_->SetSaveEditData();
+    const QList<int> positions = selectedPositions();
+    return positions.isEmpty() || !ChannelsMayMove(Run().BandMode) ? 0 : positions.first();
+}
+
+void ChannelEditCommands::Insert()
+{
+    const int position = movingPosition();
+    const int group = Edit().CurrentGroup;
+    const int band = Run().BandMode;
+    if (position == 0)
+        return;
+    if (Image().channel(GroupStart(group, band) + GroupSize(group, band))) {
+        warn(30211);
+        return;
+    }
+    begin(10804);
+    InsertChannelGap(group, position);
+    selectPosition(position);
+}
+
+void ChannelEditCommands::move(int step, int captionId)
+{
+    const int from = movingPosition();
+    const int group = Edit().CurrentGroup;
+    const int band = Run().BandMode;
+    const int to = from + step;
+    if (from == 0 || !Image().channel(GroupStart(group, band) + from) || to < 1 || to > GroupSize(group, band))
+        return;
+    begin(captionId);
+    MoveChannel(group, from, step);
+    selectPosition(to);
+}
+
+void ChannelEditCommands::MoveUp()
+{
+    move(-1, 10806);
+}
+
+void ChannelEditCommands::MoveDown()
+{
+    move(1, 10807);
+}

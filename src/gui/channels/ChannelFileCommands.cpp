@@ -1,0 +1,71 @@
+#include "ChannelFileCommands.h"
+
+#include "ChannelExport.h"
+#include "ChannelImport.h"
+#include "DocumentChange.h"
+#include "FileChooser.h"
+#include "LangText.h"
+#include "Prompts.h"
+#include "RadioImage.h"
+#include "RunSettings.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+QString csvFilter()
+{
+    return LangText(30204) + QStringLiteral(" (*.csv)");
+}
+
+// The document's name with ".csv": "club.dat" suggests "club.csv".
+QString suggestedName()
+{
+    const QFileInfo info(Doc().DocumentPath);
+    return info.path() == QLatin1String(".") ? info.completeBaseName() + QStringLiteral(".csv")
+                                              : info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".csv");
+}
+}
+
+ChannelFileCommands::ChannelFileCommands(frmMain *main) : QObject(main), main_(main)
+{
+    connect(main->menuEntry(QStringLiteral("mnuFileExportChannels")), &QAction::triggered, this,
+            &ChannelFileCommands::ExportChannels);
+    connect(main->menuEntry(QStringLiteral("mnuFileImportChannels")), &QAction::triggered, this,
+            &ChannelFileCommands::ImportChannels);
+}
+
+void ChannelFileCommands::ExportChannels()
+{
+    main_->SetSaveEditData();
+    const QString path = fileChooser().chooseSavePath(csvFilter(), suggestedName());
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(ExportChannelTable(Image(), Run().BandMode, ChannelCsvFormat::Tarven)) < 0 || !file.commit())
+        prompts().message(LangText(9002), MsgIcon::Critical);
+}
+
+void ChannelFileCommands::ImportChannels()
+{
+    main_->SetSaveEditData();
+    const QString path = fileChooser().chooseOpenPath(csvFilter());
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        prompts().message(LangText(9002), MsgIcon::Critical);
+        return;
+    }
+    const QByteArray table = file.readAll();
+    BeginDocumentChange(LangText(30201).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+    const ImportOutcome outcome = ImportChannelTable(table);
+    if (outcome.ok)
+        prompts().message(LangText(30206).arg(outcome.rows), MsgIcon::Information);
+    else
+        prompts().message(LangText(30207) + QStringLiteral("\n\n") + outcome.errorReport(), MsgIcon::Warning);
+}

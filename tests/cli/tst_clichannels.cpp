@@ -1,0 +1,85 @@
+// tarven-cli export and import, run as a user would run them.
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "CliProcess.h"
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+}
+}
+
+class TestCliChannels : public QObject {
+    Q_OBJECT
+private slots:
+    void exportThenImportGivesTheSameDataFile_data()
+    {
+        QTest::addColumn<QString>("band");
+        QTest::addColumn<QString>("format");
+        for (const char *band : {"cb", "hf", "ham"}) {
+            QTest::addRow("%s tarven", band) << band << "tarven";
+            QTest::addRow("%s chirp", band) << band << "chirp";
+        }
+    }
+    void exportThenImportGivesTheSameDataFile()
+    {
+        QFETCH(QString, band);
+        QFETCH(QString, format);
+        QTemporaryDir tmp;
+        const QString dat = tmp.filePath(QStringLiteral("doc.dat"));
+        const QString csv = tmp.filePath(QStringLiteral("channels.csv"));
+        const QString back = tmp.filePath(QStringLiteral("back.dat"));
+        QCOMPARE(cli({"new", "--band", band, "--out", dat}).code, 0);
+        const CliResult out = cli({"export", "--in", dat, "--out", csv, "--format", format});
+        QVERIFY2(out.code == 0, out.err.constData());
+        QVERIFY(contents(csv).startsWith(format == QLatin1String("chirp") ? "Location,Name,Frequency," : "Location,Group,Frequency,"));
+        const CliResult in = cli({"import", "--in", dat, "--csv", csv, "--out", back});
+        QVERIFY2(in.code == 0, in.err.constData());
+        QCOMPARE(contents(back), contents(dat));
+    }
+
+    void failedImportWritesNoFile()
+    {
+        QTemporaryDir tmp;
+        const QString dat = tmp.filePath(QStringLiteral("doc.dat"));
+        const QString csv = tmp.filePath(QStringLiteral("bad.csv"));
+        const QString out = tmp.filePath(QStringLiteral("out.dat"));
+        QCOMPARE(cli({"new", "--band", "ham", "--out", dat}).code, 0);
+        QVERIFY(writeFile(csv, "Location,Frequency,Mode\n1,28.5,AM\n2,31.0,FM\n3,28.5,CW\n"));
+        const CliResult r = cli({"import", "--in", dat, "--csv", csv, "--out", out});
+        QCOMPARE(r.code, 1);
+        QVERIFY(r.err.contains("line 3: frequency 31.0 lies outside the band"));
+        QVERIFY(r.err.contains("line 4: Mode \"CW\" is not a valid value"));
+        QVERIFY(!QFileInfo::exists(out));
+
+        QCOMPARE(cli({"import", "--in", dat, "--csv", tmp.filePath(QStringLiteral("missing.csv")), "--out", out}).code, 1);
+        QVERIFY(!QFileInfo::exists(out));
+    }
+
+    void badUsage()
+    {
+        QTemporaryDir tmp;
+        const QString dat = tmp.filePath(QStringLiteral("doc.dat"));
+        QCOMPARE(cli({"new", "--band", "hf", "--out", dat}).code, 0);
+        QCOMPARE(cli({"export", "--in", dat}).code, 2);
+        QCOMPARE(cli({"export", "--in", dat, "--out", tmp.filePath("x.csv"), "--format", "xls"}).code, 2);
+        QCOMPARE(cli({"import", "--in", dat, "--out", tmp.filePath("x.dat")}).code, 2);
+        QCOMPARE(cli({"export", "--in", tmp.filePath("none.dat"), "--out", tmp.filePath("x.csv")}).code, 1);
+        QVERIFY(!QFileInfo::exists(tmp.filePath("x.csv")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliChannels)
+#include "tst_clichannels.moc"

@@ -1,0 +1,134 @@
+// The document on paper and the File menu's channel and print commands: the printout
+// holds every group's channels and the radio-wide settings in the current language, the
+// PDF export writes a file, and Export/Import channels go through the file dialogs.
+// With TARVEN_SCREENSHOT_DIR set, the PDFs of a CB and a HAM document in both languages
+// are kept there (scripts/screenshots_printout.sh renders them to pictures).
+#include "../shell/ShellSession.h"
+
+#include "DocumentPrintout.h"
+#include "ImageCompare.h"
+#include "Models.h"
+#include "RadioImage.h"
+#include "UiChildWindows.h"
+#include "UiWindowCatalog.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestDocumentPrintout : public QObject {
+    Q_OBJECT
+    std::unique_ptr<ShellSession> shell;
+    QTemporaryDir tmp;
+
+    void startBand(int band, int language)
+    {
+        shell = std::make_unique<ShellSession>();
+        SetLanguage(language);
+        QVERIFY(SetCurrentBand(band));
+        shell->main->LoadNewDoc();
+        QTRY_VERIFY(LoadedWindow(QStringLiteral("frmCommChInfo")));
+    }
+    QString outDir() const
+    {
+        const QString dir = qEnvironmentVariable("TARVEN_SCREENSHOT_DIR");
+        return dir.isEmpty() ? tmp.path() : dir;
+    }
+
+private slots:
+    void initTestCase() { RegisterAllWindows(); }
+    void cleanup() { shell.reset(); }
+
+    void printoutHoldsChannelsAndSettings_data()
+    {
+        QTest::addColumn<int>("band");
+        QTest::addColumn<int>("language");
+        QTest::newRow("CB English") << 0 << 1;
+        QTest::newRow("CB Chinese") << 0 << 2;
+        QTest::newRow("HAM English") << 2 << 1;
+        QTest::newRow("HAM Chinese") << 2 << 2;
+    }
+    void printoutHoldsChannelsAndSettings()
+    {
+        QFETCH(int, band);
+        QFETCH(int, language);
+        startBand(band, language);
+        const QString html = PrintoutHtml();
+        for (int id : {30260, 30261, 16100, 16101, 25000, 18000, 29000, 15019, 16001})
+            QVERIFY2(html.contains(LangText(id).toHtmlEscaped()), qPrintable(LangText(id)));
+        if (band == 0) {
+            QVERIFY(html.contains(QStringLiteral("27.60125")));   // the UK plan as the grid shows it
+            QVERIFY(html.contains(QStringLiteral(" DE</h3>")));
+        } else {
+            QVERIFY(html.contains(QStringLiteral(" VFO</h3>")));
+            QVERIFY(html.contains(QStringLiteral("28.85000")));
+        }
+
+        const QString pdf = outDir() + QStringLiteral("/printout_%1_%2.pdf").arg(BandName(band), language == 1 ? "en" : "zh");
+        QVERIFY(WritePrintoutPdf(pdf));
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QVERIFY(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page>") >= 1 || bytes.size() > 2000);
+        QVERIFY(!WritePrintoutPdf(tmp.path() + QStringLiteral("/no/such/folder/x.pdf")));
+    }
+
+    void printPreviewShowsThePages()
+    {
+        startBand(0, 2);
+        bool shown = false;
+        OnNextModal([&](QDialog *dlg) {
+            shown = true;
+            QCOMPARE(dlg->windowTitle(), LangText(30202).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+            const QString dir = qEnvironmentVariable("TARVEN_SCREENSHOT_DIR");
+            if (!dir.isEmpty())
+                dlg->grab().save(dir + QStringLiteral("/printpreview_CB_zh.png"));
+            dlg->reject();
+        }, QStringLiteral("dlgPrintPreview"));
+        shell->main->menuEntry(QStringLiteral("mnuFilePrintPreview"))->trigger();
+        QVERIFY(shown);
+        SetLanguage(1);
+    }
+
+    void fileMenuExportsAndImportsChannels()
+    {
+        startBand(2, 1);
+        ScriptedFiles files;
+        const QString csv = tmp.filePath(QStringLiteral("bank.csv"));
+        files.saveAnswers << csv;
+        shell->main->menuEntry(QStringLiteral("mnuFileExportChannels"))->trigger();
+        QVERIFY(files.log.first().startsWith(QStringLiteral("save: ") + LangText(30204) + QStringLiteral(" (*.csv)")));
+        QVERIFY(QFile::exists(csv));
+
+        const QByteArray original = Image().toBytes();
+        Image().channel(1)->TSQ = 1;
+        Image().channel(402)->RDCT = 5;
+        files.openAnswers << csv;
+        shell->main->menuEntry(QStringLiteral("mnuFileImportChannels"))->trigger();
+        QCOMPARE(Image().toBytes(), original);
+        QCOMPARE(shell->answers->messages.last(), LangText(30206).arg(Image().count()));
+
+        // A refused import changes nothing and names the line.
+        QFile bad(tmp.filePath(QStringLiteral("bad.csv")));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("Location,Frequency\n1,28.5\n2,35\n");
+        bad.close();
+        files.openAnswers << bad.fileName();
+        shell->main->menuEntry(QStringLiteral("mnuFileImportChannels"))->trigger();
+        QCOMPARE(Image().toBytes(), original);
+        QVERIFY(shell->answers->messages.last().startsWith(LangText(30207)));
+        QVERIFY(shell->answers->messages.last().contains(QStringLiteral("line 3: ")));
+
+        // Export PDF from the menu.
+        const QString pdf = tmp.filePath(QStringLiteral("doc.pdf"));
+        files.saveAnswers << pdf;
+        shell->main->menuEntry(QStringLiteral("mnuFileExportPdf"))->trigger();
+        QVERIFY(files.log.last().startsWith(QStringLiteral("save: ") + LangText(30205) + QStringLiteral(" (*.pdf)")));
+        QVERIFY(QFile::exists(pdf));
+    }
+};
+
+QTEST_MAIN(TestDocumentPrintout)
+#include "tst_DocumentPrintout.moc"

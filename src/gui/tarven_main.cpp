@@ -1,7 +1,8 @@
 // The desktop programmer: start-up steps, splash, then the main window.
 //
-//   tarven [--demo] [--port DEVICE]
+//   tarven [--demo] [--port DEVICE] [FILE.dat]
 //
+// FILE.dat, when given, is opened as soon as the main window shows.
 // --demo runs a simulated radio inside the program and uses it as the port, so every
 // radio command can be tried without a cable; --port uses DEVICE for every link
 // operation of this run. With TARVEN_BENCH=1 the program prints when the splash and the
@@ -21,6 +22,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
 
@@ -40,6 +42,8 @@ int main(int argc, char *argv[])
                                   QStringLiteral("DEVICE"));
     parser.addOption(demo);
     parser.addOption(port);
+    parser.addPositionalArgument(QStringLiteral("FILE.dat"), QStringLiteral("A data file to open at start."),
+                                 QStringLiteral("[FILE.dat]"));
     if (!parser.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "%s\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
         return 2;
@@ -48,10 +52,13 @@ int main(int argc, char *argv[])
         std::fputs(qPrintable(parser.helpText()), stdout);
         return 0;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    if (parser.positionalArguments().size() > 1) {
         std::fputs(qPrintable(parser.helpText()), stderr);
         return 2;
     }
+    // Relative to where the program was started, before anything changes the directory.
+    const QString startFile = parser.positionalArguments().isEmpty()
+        ? QString() : QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
 
     UiPrompts uiPrompts;
     setPrompts(&uiPrompts);
@@ -85,6 +92,8 @@ int main(int argc, char *argv[])
         };
         bench.watchFirstPaint(mainWindow, "main-shown", true);
         mainWindow->show();
+        if (!startFile.isEmpty())
+            mainWindow->OpenDocumentFile(startFile);
     });
     bench.watchFirstPaint(splash, "splash-shown", false);
     splash->show();

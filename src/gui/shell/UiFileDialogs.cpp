@@ -1,7 +1,16 @@
 #include "UiFileDialogs.h"
 
+#include "DocumentPlaces.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
+
+QString UiFileDialogs::startFolder(const QString &preset)
+{
+    // A document with a folder is saved next to itself; a new one where the user last was.
+    const QFileInfo info(preset);
+    return info.isAbsolute() && info.dir().exists() ? info.absolutePath() : LastFolder();
+}
 
 QString UiFileDialogs::chooseOpenPath(const QString &filter)
 {
@@ -10,8 +19,10 @@ QString UiFileDialogs::chooseOpenPath(const QString &filter)
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(QFileDialog::ExistingFile);
     dlg.setNameFilter(filter);
+    dlg.setDirectory(startFolder());
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return QString();
+    RememberFolderOf(dlg.selectedFiles().constFirst());
     return dlg.selectedFiles().constFirst();
 }
 
@@ -24,10 +35,10 @@ QString UiFileDialogs::chooseSavePath(const QString &filter, const QString &pres
     dlg.setNameFilter(filter);
     dlg.setDefaultSuffix(QStringLiteral("dat"));
     const QFileInfo info(preset);
-    if (info.isAbsolute())
-        dlg.setDirectory(info.absolutePath());
+    dlg.setDirectory(startFolder(preset));
     dlg.selectFile(info.fileName());
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return QString();
+    RememberFolderOf(dlg.selectedFiles().constFirst());
     return dlg.selectedFiles().constFirst();
 }

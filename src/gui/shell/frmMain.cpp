@@ -6,6 +6,8 @@
 #include "RunSettings.h"
 #include "UiAppIcon.h"
 #include "UiChildWindows.h"
+#include "UiRecentFilesMenu.h"
+#include "UiUndoCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,6 +39,9 @@ frmMain::frmMain(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
     QApplication::setWindowIcon(AppIcon());
     buildMenus();
+    new UiUndoCommands(menu(QStringLiteral("mnuEdit")));
+    new UiRecentFilesMenu(this);
+    setAcceptDrops(true);
     buildToolBar();
     buildPanel();
     buildStatusBar();

@@ -35,7 +35,7 @@ const MenuRow kMenuRows[] = {
     {Kind::Entry, "mnuFileNew", 10001, nullptr, "Ctrl+N", false, false, &frmMain::mnuFileNew_Click},
     {Kind::Entry, "mnuFileOpen", 10002, nullptr, "Ctrl+O", false, false, &frmMain::mnuFileOpen_Click},
     {Kind::Entry, "mnuFileEOpen", 0, nullptr, nullptr, true, false, nullptr},
-    {Kind::Entry, "mnuFileSave", 10003, nullptr, nullptr, false, false, &frmMain::mnuFileSave_Click},
+    {Kind::Entry, "mnuFileSave", 10003, nullptr, "Ctrl+S", false, false, &frmMain::mnuFileSave_Click},
     {Kind::Entry, "mnuFileSaveAs", 10004, nullptr, nullptr, false, false, &frmMain::mnuFileSaveAs_Click},
     {Kind::Separator, "mnuFileBar0", 0, nullptr, nullptr, false, false, nullptr},
     {Kind::Entry, "mnuFilePrint", 10005, nullptr, nullptr, true, false, nullptr},

@@ -46,8 +46,6 @@ void DocumentHistory::settle()
 
 void DocumentHistory::record(const QString &description)
 {
-    if (restoring_)
-        return;
     settle();
     pending_ = description;
     hasPending_ = true;
@@ -80,32 +78,27 @@ int DocumentHistory::undoSteps() const
     return int(undo_.size()) + (hasPending_ && changedSinceBaseline() ? 1 : 0);
 }
 
-bool DocumentHistory::undo()
+// Moves the newest step of one list to the other, swapping the image with the present one.
+bool DocumentHistory::restore(QList<Step> &from, QList<Step> &to)
 {
     settle();
-    if (undo_.isEmpty())
+    if (from.isEmpty())
         return false;
-    const Step step = undo_.takeLast();
-    restoring_ = true;
-    redo_.append(Step{Image(), step.description});
+    const Step step = from.takeLast();
+    to.append(Step{Image(), step.description});
     Image() = step.image;
     baseline_ = step.image;
-    restoring_ = false;
     return true;
+}
+
+bool DocumentHistory::undo()
+{
+    return restore(undo_, redo_);
 }
 
 bool DocumentHistory::redo()
 {
-    settle();
-    if (redo_.isEmpty())
-        return false;
-    const Step step = redo_.takeLast();
-    restoring_ = true;
-    undo_.append(Step{Image(), step.description});
-    Image() = step.image;
-    baseline_ = step.image;
-    restoring_ = false;
-    return true;
+    return restore(redo_, undo_);
 }
 
 DocumentHistory &History()

@@ -22,7 +22,6 @@ public:
     // Forgets every step; the present image is the starting point.
     void reset();
     // Before a user action: the image as it is now, under the action's description.
-    // Ignored while a step is being undone or redone.
     void record(const QString &description);
     bool canUndo() const;
     bool canRedo() const;
@@ -31,7 +30,6 @@ public:
     // Restores the image before the last step (after it, for redo); false when none.
     bool undo();
     bool redo();
-    bool restoring() const { return restoring_; }
 
     int undoSteps() const;
 
@@ -43,13 +41,13 @@ private:
     void settle();
     bool changedSinceBaseline() const;
     void push(const QString &description);
+    bool restore(QList<Step> &from, QList<Step> &to);
 
     RadioImage baseline_;        // the image when the last step was recorded or restored
     QString pending_;            // description of the recorded action still under way
     bool hasPending_ = false;
     QList<Step> undo_;
     QList<Step> redo_;
-    bool restoring_ = false;
 };
 
 DocumentHistory &History();

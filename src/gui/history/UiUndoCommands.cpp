@@ -67,28 +67,25 @@ void UiUndoCommands::updateEntries()
 
 void UiUndoCommands::undo()
 {
-    storePendingEdits();
-    const QString what = History().undoDescription();
-    if (!History().undo()) {
-        ShowStatusNote(LangText(kTextNothingToUndo));
-        return;
-    }
-    ShowRestoredImage();
-    ShowStatusNote(LangText(kTextUndone).arg(what));
-    updateEntries();
-    allowKeys();
+    step(false);
 }
 
 void UiUndoCommands::redo()
 {
+    step(true);
+}
+
+void UiUndoCommands::step(bool forward)
+{
     storePendingEdits();
-    const QString what = History().redoDescription();
-    if (!History().redo()) {
-        ShowStatusNote(LangText(kTextNothingToRedo));
+    DocumentHistory &h = History();
+    const QString what = forward ? h.redoDescription() : h.undoDescription();
+    if (!(forward ? h.redo() : h.undo())) {
+        ShowStatusNote(LangText(forward ? kTextNothingToRedo : kTextNothingToUndo));
         return;
     }
     ShowRestoredImage();
-    ShowStatusNote(LangText(kTextRedone).arg(what));
+    ShowStatusNote(LangText(forward ? kTextRedone : kTextUndone).arg(what));
     updateEntries();
     allowKeys();
 }

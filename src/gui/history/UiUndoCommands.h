@@ -23,6 +23,7 @@ public slots:
 
 private:
     void allowKeys();
+    void step(bool forward);   // redo when forward, else undo
 
     QAction *undo_ = nullptr;
     QAction *redo_ = nullptr;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Times a full read and a full write against the simulated radio at 9600 baud and prints
-# each as a ratio of the ideal wire time: every byte on the line, both directions, at
+# Times a full read, a full write and a write read back for checking (--verify) against
+# the simulated radio at 9600 baud and prints each as a ratio of the ideal wire time: every byte on the line, both directions, at
 # 10 bits per byte. The transfer is timed from the "PROGRAM" the radio answered to the
 # last byte received, taken from the --trace log; the whole command's wall time (process
 # start, echo detection) is shown beside it, and the time the engine took from taking a
@@ -37,11 +37,12 @@ run() {
     local name=$1; shift
     local t0 t1
     t0=$(date +%s.%N)
-    "$cli" "$@" --port "$dev" --trace "$work/$name.trace" 2>"$work/$name.err" || { cat "$work/$name.err" >&2; exit 1; }
+    "$cli" "$@" --port "$dev" --trace "$work/$name.trace" --no-backup 2>"$work/$name.err" || { cat "$work/$name.err" >&2; exit 1; }
     t1=$(date +%s.%N)
-    printf '%-5s %s  (whole command %.3f s)\n' "$name" "$(ratio "$work/$name.trace")" \
+    printf '%-6s %s  (whole command %.3f s)\n' "$name" "$(ratio "$work/$name.trace")" \
         "$(awk -v a="$t0" -v b="$t1" 'BEGIN { print b - a }')"
 }
 
 run read read --out "$work/read.dat"
 run write write --in "$work/read.dat"
+run verify write --in "$work/read.dat" --verify

@@ -1,6 +1,7 @@
 #include "CliLink.h"
 
 #include "CliSignals.h"
+#include "CliTransferSafety.h"
 #include "CliUsage.h"
 #include "DataFile.h"
 #include "HeadlessLinkUi.h"
@@ -97,11 +98,18 @@ int runRead(const QStringList &args)
     const QString out = optionValue(args, QStringLiteral("--out"));
     if (!checkPort(args) || out.isEmpty())
         return usageError(QStringLiteral("read needs --port DEVICE and --out FILE.dat"));
+    CliSafetyOptions safe;
+    QString problem;
+    if (!parseSafetyOptions(args, false, &safe, &problem))
+        return usageError(problem);
     LinkRun link(args);
     if (!link.openTrace(args))
         return 1;
     BuildNewImage();   // the model the radio is checked against
+    const CliTransferSafety safety(link.engine, safe);
     const bool ok = link.run([](LinkEngine &e) { return e.StartRead(LinkEngine::Confirm::Given); });
+    if (safety.cancelledExit() >= 0)
+        return CliTransferSafety::kCancelledExit;
     if (!ok || !LinkEngine::ApplyReadToImage())
         return 1;
     return SaveDataFile(out) == FileResult::Ok ? 0 : 1;
@@ -112,12 +120,19 @@ int runWrite(const QStringList &args)
     const QString in = optionValue(args, QStringLiteral("--in"));
     if (!checkPort(args) || in.isEmpty())
         return usageError(QStringLiteral("write needs --port DEVICE and --in FILE.dat"));
+    CliSafetyOptions safe;
+    QString problem;
+    if (!parseSafetyOptions(args, true, &safe, &problem))
+        return usageError(problem);
     LinkRun link(args);
     if (!link.openTrace(args))
         return 1;
     if (OpenDataFile(in) != FileResult::Ok)
         return 1;
+    const CliTransferSafety safety(link.engine, safe);
     const bool ok = link.run([](LinkEngine &e) { return e.StartWrite(LinkEngine::Confirm::Given); });
+    if (safety.cancelledExit() >= 0)
+        return CliTransferSafety::kCancelledExit;
     return ok ? 0 : 1;
 }
 
@@ -156,7 +171,11 @@ int runInfo(const QStringList &args)
     LinkRun link(args);
     if (!link.openTrace(args))
         return 1;
-    if (!link.run([](LinkEngine &e) { return e.StartRadioInfoRead(); }))
+    const CliTransferSafety safety(link.engine, CliSafetyOptions{});
+    const bool ok = link.run([](LinkEngine &e) { return e.StartRadioInfoRead(); });
+    if (safety.cancelledExit() >= 0)
+        return CliTransferSafety::kCancelledExit;
+    if (!ok)
         return 1;
     printInfo(CurrentRadioInfo(), args.contains(QStringLiteral("--json")));
     return 0;
@@ -197,6 +216,13 @@ int runSimulate(const QStringList &args)
     radio.setPassword(optionValue(args, QStringLiteral("--password")));
     radio.echo = args.contains(QStringLiteral("--echo"));
     radio.pace = args.contains(QStringLiteral("--pace"));
+    if (args.contains(QStringLiteral("--flip-stored"))) {
+        int address = 0, mask = 1;
+        if (!parseFlipStored(optionValue(args, QStringLiteral("--flip-stored")), &address, &mask))
+            return usageError(QStringLiteral("--flip-stored is HEX[:MASK], an address 0..1CFF and a mask 01..FF"));
+        radio.flipStoredAddress = address;
+        radio.flipStoredMask = uint8_t(mask);
+    }
 
     QString error;
     if (!radio.start(&error)) {

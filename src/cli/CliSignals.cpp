@@ -9,6 +9,7 @@
 
 namespace {
 int signalFds[2] = {-1, -1};
+std::function<void()> signalHandler;
 
 void onSignal(int)
 {
@@ -19,13 +20,20 @@ void onSignal(int)
 
 void QuitOnTerminationSignals()
 {
+    OnTerminationSignals([] { QCoreApplication::quit(); });
+}
+
+void OnTerminationSignals(std::function<void()> handler)
+{
+    signalHandler = std::move(handler);
     if (signalFds[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalFds) != 0)
         return;
     auto *notifier = new QSocketNotifier(signalFds[0], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, [] {
         char byte = 0;
         [[maybe_unused]] const ssize_t n = ::read(signalFds[0], &byte, 1);
-        QCoreApplication::quit();
+        if (signalHandler)
+            signalHandler();
     });
     struct sigaction sa {};
     sa.sa_handler = onSignal;

@@ -1,4 +1,5 @@
 // tarven-cli: the command-line tool over the same core as the desktop program.
+#include "CliDiff.h"
 #include "CliDocument.h"
 #include "CliLink.h"
 #include "CliUsage.h"
@@ -23,6 +24,8 @@ int main(int argc, char **argv)
         return runNewCommand(args);
     if (command == QLatin1String("dump"))
         return runDumpCommand(args);
+    if (command == QLatin1String("diff"))
+        return runDiffCommand(args);
     if (isLinkCommand(command))
         return runLinkCommand(command, args);
     if (command == QLatin1String("--help") || command == QLatin1String("help")) {

@@ -35,6 +35,8 @@ TestProgramDir::TestProgramDir(bool withInit)
     }
     Run().programDirOverride = programDir();
     ResetRunSettings();
+    // Backups of the transfers a test runs land here, not in the user's folder.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.path() + QStringLiteral("/data")));
 }
 
 TestProgramDir::~TestProgramDir()

@@ -14,6 +14,7 @@ void HeadlessLinkUi::openProgress(int operation, std::function<void()> beginTran
     progressOpen = true;
     ++progressOpened;
     percents.clear();
+    phases.clear();
     QTimer::singleShot(0, &context_, std::move(beginTransfer));
 }
 

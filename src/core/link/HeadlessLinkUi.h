@@ -15,12 +15,14 @@ public:
     int progressOperation = 0;
     int progressOpened = 0;
     bool progressOpen = false;
+    QList<LinkPhase> phases;                 // every phase the engine announced
 
     std::optional<QString> askPassword(const QString &current) override;
     void openProgress(int operation, std::function<void()> beginTransfer) override;
     void setProgress(int percent) override;
     void closeProgress() override;
     bool progressVisible() const override { return progressOpen; }
+    void setPhase(LinkPhase phase) override { phases << phase; }
 
 private:
     QObject context_;

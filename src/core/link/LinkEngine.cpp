@@ -102,6 +102,8 @@ bool LinkEngine::StartRead(Confirm confirm)
         return false;
     }
     st().TransferBuffer.fill('\0', kTransferBytes);
+    startOutcome(LinkRead);
+    emit transferConfirmed(LinkRead);
     const int token = ++transferToken_;
     ui_.openProgress(LinkRead, [this, token] {
         if (token == transferToken_)
@@ -134,6 +136,8 @@ bool LinkEngine::StartWrite(Confirm confirm)
     }
     st().TransferBuffer.fill('\0', kTransferBytes);
     PackImage();
+    startOutcome(LinkWrite);
+    emit transferConfirmed(LinkWrite);
     const int token = ++transferToken_;
     ui_.openProgress(LinkWrite, [this, token] {
         if (token == transferToken_)
@@ -154,6 +158,7 @@ bool LinkEngine::StartRadioInfoRead()
     st().TransferBuffer.fill('\0', kTransferBytes);
     // A fresh area, so nothing of an earlier read can pass for this radio's data.
     st().InfoBuffer.fill(char(0xFF), kInfoBytes);
+    startOutcome(LinkRadioInfo);
     st().EntryRetries = 0;
     sendEntry();
     return true;
@@ -183,12 +188,15 @@ bool LinkEngine::ApplyReadToImage()
 // ---------------------------------------------------------------------------------------
 // Commands
 
-void LinkEngine::send(const QByteArray &command, int replyLength, bool entry)
+void LinkEngine::send(const QByteArray &next, int replyLength, bool entry)
 {
     if (portFailed_) {
         endOnPortFailure();
         return;
     }
+    QByteArray command = next;
+    if (beforeSend(command, replyLength))
+        entry = false;   // a cancel sends "END" instead
     LinkState &s = st();
     s.EchoOffset = s.NoEchoMode ? 0 : int(command.size());
     waitTimer_.start();
@@ -335,6 +343,10 @@ void LinkEngine::storeBlock(const QByteArray &data)
 void LinkEngine::onPasswordBlock(const QByteArray &data)
 {
     LinkState &s = st();
+    if (cancelRequested_) {
+        sendEnd();   // no password question for an operation being cancelled
+        return;
+    }
     const QString radioPassword = passwordOfBlock(data);
     if (radioPassword.isEmpty() || radioPassword == s.ProgPassword) {
         advance();
@@ -475,6 +487,10 @@ void LinkEngine::onTimeout()
     if (LinkTrace *t = port_.trace())
         t->note(QStringLiteral("time-out, operation %1 state %2 block %3")
                     .arg(s.LinkOperation).arg(state).arg(s.BlockAddress));
+    if (cancelRequested_ && state != kStateEnd) {
+        sendEnd();   // no retry and no retry question once cancelled
+        return;
+    }
     if (s.LinkOperation == LinkRead || s.LinkOperation == LinkWrite) {
         if (state == 1) {
             if (++s.EntryRetries > kMaxEntryRetries) {
@@ -584,10 +600,14 @@ void LinkEngine::showProgress()
 void LinkEngine::finish(bool success)
 {
     LinkState &s = st();
-    const int operation = s.LinkOperation;
-    if (operation == LinkIdle)
+    if (s.LinkOperation == LinkIdle)
         return;
-    if (!success && !portFailed_ && port_.PortOpen()) {
+    if (success && beginVerify())
+        return;   // the write goes on with reading back what the radio stored
+    const bool endAnswered = success;   // "END" went out (and was answered or timed out)
+    const int operation = verifying_ ? int(LinkWrite) : s.LinkOperation;
+    success = settleOutcome(success);
+    if (!success && !endAnswered && !portFailed_ && port_.PortOpen()) {
         // Leave programming mode; the answer is not awaited.
         s.EchoOffset = s.NoEchoMode ? 0 : 3;
         port_.setOutBufferCount(0);
@@ -604,11 +624,13 @@ void LinkEngine::finish(bool success)
     s.ReadState = 0;
     s.WriteState = 0;
     ++transferToken_;
+    verifying_ = false;
+    cancelRequested_ = false;
+    sentBuffer_.clear();
     if (success && operation == LinkRadioInfo)
         DecodeRadioInfo(s.InfoBuffer);
     emit operationFinished(operation, success);
-    if (success && (operation == LinkRead || operation == LinkWrite))
-        prompts().message(LangText(9008 + operation));
+    reportOutcome(operation, success);
 }
 
 void LinkEngine::onPortFailed(const QString &reason)

@@ -1,4 +1,5 @@
 #pragma once
+#include "LinkOutcome.h"
 #include "LinkState.h"
 
 #include <QByteArray>
@@ -23,6 +24,13 @@ class LinkUi;
 //   - StartRead / StartWrite ask 9004 / 9005 (unless the caller has confirmed already),
 //     open the progress window through LinkUi and return; the transfer runs on.
 //   - StartRadioInfoRead starts at once (no question, no progress window).
+//   - transferConfirmed(operation) is emitted once the user has confirmed a read or a
+//     write, before anything is sent (for a write the transfer buffer is packed then).
+//   - Cancel() ends the operation early: the exchange in flight finishes, "END" is
+//     sent, the port closed; lastOutcome() tells how far a write got.
+//   - With setVerifyAfterWrite(true) a write's "END" is followed by a second exchange
+//     that reads the memory back; the write succeeds only when the radio holds what
+//     was sent (lastOutcome().differences names what it does not).
 //   - operationFinished(operation, success) is emitted once for every operation that
 //     started, after the port is closed, the progress window removed and the engine is
 //     idle again, before the success message (9009 / 9010). On a successful read the
@@ -44,6 +52,13 @@ public:
     bool StartRadioInfoRead();
     bool isBusy() const { return Link().LinkOperation != LinkIdle; }
 
+    // Stops the running operation as soon as the exchange in flight has ended.
+    void Cancel();
+    bool cancelRequested() const { return cancelRequested_; }
+    void setVerifyAfterWrite(bool on) { verifyAfterWrite_ = on; }
+    bool verifyAfterWrite() const { return verifyAfterWrite_; }
+    const LinkOutcome &lastOutcome() const { return outcome_; }
+
     // The read's result into the working image (the tick of ReadOKTimer): unpacks the
     // transfer buffer with the radio's band. False, image unchanged, for a band mode
     // outside 0..2 ("Country Mode Error!" shown).
@@ -52,6 +67,7 @@ public:
     MSComm1 &port() { return port_; }
 
 signals:
+    void transferConfirmed(int operation);
     void operationFinished(int operation, bool success);
 
 private:
@@ -86,6 +102,13 @@ private:
     bool portLostDuringPrompt();
     int &operationState();
 
+    // Cancel and verify (LinkEngineSafety.cpp).
+    void startOutcome(int operation);
+    bool beforeSend(QByteArray &command, int &replyLength);
+    bool beginVerify();
+    bool settleOutcome(bool success);
+    void reportOutcome(int operation, bool success);
+
     MSComm1 &port_;
     LinkUi &ui_;
     QTimer waitTimer_;
@@ -93,4 +116,9 @@ private:
     bool portFailed_ = false;
     QString portFailure_;
     int transferToken_ = 0;
+    bool cancelRequested_ = false;
+    bool verifyAfterWrite_ = false;
+    bool verifying_ = false;          // the read back after a write runs
+    QByteArray sentBuffer_;           // what the write sent, while it is read back
+    LinkOutcome outcome_;
 };

@@ -3,6 +3,9 @@
 #include <functional>
 #include <optional>
 
+// What the progress window says is running.
+enum class LinkPhase { Reading, Writing, Verifying, Cancelling };
+
 // What the link engine needs from a front end besides messages and questions (those go
 // through prompts(), see Prompts.h). The desktop program implements it with FrmPassWord
 // and FrmProgress; the command-line tool and the tests use HeadlessLinkUi.
@@ -50,4 +53,10 @@ public:
     // Whether the progress window is visible; while it is hidden the engine still
     // tracks the percentage but does not call setProgress.
     virtual bool progressVisible() const = 0;
+
+    // The phase now running: a read or a write begins as Reading or Writing (the window
+    // knows that from the operation); a write that checks what the radio stored moves
+    // on to Verifying, and a cancel request shows Cancelling until the exchange in
+    // flight has ended.
+    virtual void setPhase(LinkPhase phase) { (void)phase; }
 };

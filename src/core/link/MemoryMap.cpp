@@ -6,6 +6,7 @@
 #include "Models.h"
 #include "Prompts.h"
 #include "RadioImage.h"
+#include "ReadImage.h"
 
 using namespace MemoryLayout;
 
@@ -259,13 +260,12 @@ bool UnpackImageFrom(const QByteArray &b, int radioBand, RadioImage &target)
     if (!IsValidBand(radioBand) || b.size() < kMemoryBytes)
         return false;
     RadioImage img = target;
-    const bool cb = radioBand == 0;
 
     // 1. Channels.
     img.header.channelCount = 0;
     for (int s = 0; s < kChannelSlots; ++s) {
         const int n = s + 1;
-        if (cb && n >= 361 && n <= kVfoChannel)
+        if (!ReadBringsChannel(n, radioBand))
             continue;   // the CB band has no channels 361..401
         int presence = 0, scan = 0, bit = 0;
         const bool hasBits = channelBits(n, presence, scan, bit);

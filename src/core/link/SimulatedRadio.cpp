@@ -331,6 +331,11 @@ void SimulatedRadio::handle(const QByteArray &command)
             if (address + i >= 0 && address + i < kMemoryBytes)
                 memory[address + i] = data.at(i);
         }
+        if (flipStoredAddress >= address && flipStoredAddress < address + data.size()
+            && flipStoredAddress < kMemoryBytes) {
+            memory[flipStoredAddress] = char(uint8_t(memory.at(flipStoredAddress)) ^ flipStoredMask);
+            flipStoredAddress = -1;
+        }
         reply(QByteArray(1, char(kAck)));
     } else if (kind == 'E') {
         programming_ = false;

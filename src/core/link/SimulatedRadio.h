@@ -20,7 +20,8 @@ class QSocketNotifier;
 //
 // The fault settings let tests and demonstrations disturb the exchange: drop a reply,
 // answer 0A, corrupt a checksum, send garbage, stay silent, lose the "END" acknowledge,
-// or hang up (the device vanishes) after a number of commands.
+// hang up (the device vanishes) after a number of commands, or store a written byte
+// wrongly while acknowledging it.
 class SimulatedRadio : public QObject {
     Q_OBJECT
 public:
@@ -64,6 +65,8 @@ public:
     bool loseEndAck = false;           // leave "END" unanswered
     bool endAnswersSendAgain = false;  // answer "END" with 0A instead of 06
     int hangUpAfterCommands = -1;      // vanish once this many commands have arrived
+    int flipStoredAddress = -1;        // the byte written here is stored XORed with
+    uint8_t flipStoredMask = 0x01;     // this mask, once, and acknowledged as usual
 
     // What the PC sent, complete commands in order.
     int commandsReceived() const { return int(commands_.size()); }

@@ -19,6 +19,10 @@ void UiLinkFront::openProgress(int operation, std::function<void()> beginTransfe
     progress_ = new FrmProgress(operation, parent_);
     progress_->setAttribute(Qt::WA_DeleteOnClose);
     progress_->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(progress_.data(), &FrmProgress::cancelRequested, progress_.data(), [this] {
+        if (cancel_)
+            cancel_();
+    });
     progress_->show();
     QTimer::singleShot(0, progress_.data(), std::move(beginTransfer));
 }
@@ -34,6 +38,12 @@ void UiLinkFront::closeProgress()
     if (progress_)
         progress_->finish();
     progress_ = nullptr;
+}
+
+void UiLinkFront::setPhase(LinkPhase phase)
+{
+    if (progress_)
+        progress_->setPhase(phase);
 }
 
 bool UiLinkFront::progressVisible() const

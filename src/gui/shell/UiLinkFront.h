@@ -17,10 +17,15 @@ public:
     void setProgress(int percent) override;
     void closeProgress() override;
     bool progressVisible() const override;
+    void setPhase(LinkPhase phase) override;
+
+    // What the progress window's Cancel button (and Esc) does: the engine's Cancel.
+    void setCancelHandler(std::function<void()> cancel) { cancel_ = std::move(cancel); }
 
     FrmProgress *progressWindow() const { return progress_; }
 
 private:
     QPointer<QWidget> parent_;
     QPointer<FrmProgress> progress_;
+    std::function<void()> cancel_;
 };

@@ -4,6 +4,7 @@
 #include "ModFun.h"
 #include "Models.h"
 #include "RunSettings.h"
+#include "SafetyCommands.h"
 #include "UiAppIcon.h"
 #include "UiChildWindows.h"
 #include "UiRecentFilesMenu.h"
@@ -47,6 +48,7 @@ frmMain::frmMain(QWidget *parent)
     buildStatusBar();
     buildTimers();
     buildLink();
+    new SafetyCommands(this);   // backups, verify, cancel, compare
     SetMdiArea(mdi_);
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { ShowCHInfo(false); });
 

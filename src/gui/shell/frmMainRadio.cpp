@@ -9,6 +9,7 @@
 #include "MSComm1.h"
 #include "ModFun.h"
 #include "RunSettings.h"
+#include "SafetyCommands.h"
 #include "UiChildWindows.h"
 #include "FrmProgress.h"
 #include "UiLinkFront.h"
@@ -69,6 +70,8 @@ void frmMain::ReadRMGDataFromRadio()
 
 void frmMain::onLinkFinished(int operation, bool success)
 {
+    if (findChild<SafetyCommands *>()->takeOverFinished(operation, success))
+        return;   // a read for comparing leaves the document as it is
     if (!success)
         return;
     if (operation == LinkRead) {

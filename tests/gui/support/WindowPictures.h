@@ -25,7 +25,7 @@ inline void checkNothingCut(QWidget *w)
 // Grabs the window (with its MDI frame when it has one) and saves it when asked to.
 inline void save(QWidget *w, const QString &name)
 {
-    QWidget *frame = w->parentWidget() ? w->parentWidget() : w;
+    QWidget *frame = !w->isWindow() && w->parentWidget() ? w->parentWidget() : w;
     const QPixmap pixmap = frame->grab();
     QVERIFY(!pixmap.isNull());
     const QString dir = qEnvironmentVariable("TARVEN_SCREENSHOT_DIR");

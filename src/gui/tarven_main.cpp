@@ -1,7 +1,9 @@
 // The desktop programmer: start-up steps, splash, then the main window.
 //
-//   tarven [--demo] [--port DEVICE|auto] | --help | --version
+//   tarven [--demo] [--port DEVICE|auto] [FILE.dat] | --help | --version
 //
+// FILE.dat, when given, is opened as soon as the main window shows.
+// FILE.dat, when given, is opened as soon as the main window shows.
 // --demo runs a simulated radio inside the program and uses it as the port, so every
 // radio command can be tried without a cable; --port uses DEVICE for every link
 // operation of this run. With TARVEN_BENCH=1 the program prints when the splash and the
@@ -80,6 +82,8 @@ int main(int argc, char *argv[])
         };
         bench.watchFirstPaint(mainWindow, "main-shown", true);
         mainWindow->show();
+        if (!commandLine.startFile.isEmpty())
+            mainWindow->OpenDocumentFile(commandLine.startFile);
     });
     bench.watchFirstPaint(splash, "splash-shown", false);
     splash->show();

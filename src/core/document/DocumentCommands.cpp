@@ -1,6 +1,7 @@
 #include "DocumentCommands.h"
 
 #include "DataFile.h"
+#include "DocumentPlaces.h"
 #include "FileChooser.h"
 #include "ImageCompare.h"
 #include "LangText.h"
@@ -18,6 +19,7 @@ bool SaveDocument()
     if (SaveDataFile(Doc().DocumentPath) != FileResult::Ok)
         return false;
     Doc().Untitled = false;
+    AddRecentFile(Doc().DocumentPath);
     return true;
 }
 

@@ -281,6 +281,12 @@ void FrmCHInfoEdit::ValidateControls()
     commitText2();
 }
 
+void FrmCHInfoEdit::ShowImageAgain()
+{
+    fillDtmfLists();
+    SetGridEditData(true);
+}
+
 void FrmCHInfoEdit::unload()
 {
     if (unloaded_)

@@ -38,6 +38,8 @@ public slots:
     void SetGridEditData(bool fromSelection);
     void ShowRB();
     void ValidateControls();
+    // Shows the image again after an undo or redo, DTMF code lists included.
+    void ShowImageAgain();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

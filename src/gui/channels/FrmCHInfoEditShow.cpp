@@ -4,10 +4,12 @@
 #include "ChannelCell.h"
 #include "ChannelGroup.h"
 #include "EditState.h"
+#include "EnteredValueNotes.h"
 #include "FreqCodec.h"
 #include "Frm_Mem_Freq.h"
 #include "RadioImage.h"
 #include "RunSettings.h"
+#include "UiChannelEdits.h"
 #include "UiChannelViews.h"
 #include "UiComboRules.h"
 
@@ -110,6 +112,8 @@ void FrmCHInfoEdit::SetGridEditData(bool fromSelection)
     label3_[OptScan]->setVisible(!vfo);
     combo2_[OptScan]->setVisible(!vfo);
     text1_->setFixedWidth(IsMemGroup(group, band) ? kText1MemWidth : kText1Width);
+    text1_->setToolTip(FrequencyRangeTip(group, band));
+    text2_->setToolTip(OffsetRangeTip());
 
     if (Image().channel(GroupStart(group, band) + shownPosition()))
         showChannel();
@@ -229,7 +233,7 @@ void FrmCHInfoEdit::onOptionChosen(int index)
     QComboBox *c = combo2_[index];
     const bool byText = index >= OptRogerBeep && index <= OptDtmfCall;
     const QString value = byText ? c->currentText() : QString::number(c->currentIndex());
-    SetChannelCell(shownGroup(), shownPosition(), ColumnOfOption(index), value);
+    UserSetChannelCell(shownGroup(), shownPosition(), ColumnOfOption(index), value);
 }
 
 void FrmCHInfoEdit::onChannelChosen()
@@ -273,7 +277,7 @@ void FrmCHInfoEdit::commitText1()
     const QString text = text1_->text();
     const QString value = IsNumericText(text) ? FormatFreq(NumericValue(text)) : text.trimmed();
     committing_ = true;
-    SetChannelCell(shownGroup(), shownPosition(), ColFreq, value);
+    UserSetChannelCell(shownGroup(), shownPosition(), ColFreq, value, text);
     committing_ = false;
 }
 
@@ -283,7 +287,7 @@ void FrmCHInfoEdit::commitText2()
         return;
     committing_ = true;
     if (IsNumericText(text2_->text()))
-        SetChannelCell(shownGroup(), shownPosition(), ColOffset, text2_->text());
+        UserSetChannelCell(shownGroup(), shownPosition(), ColOffset, text2_->text());
     else
         SetGridEditData(false);   // nothing stored: show the stored offset again
     committing_ = false;

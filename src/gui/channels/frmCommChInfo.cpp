@@ -1,6 +1,8 @@
 #include "frmCommChInfo.h"
 
+#include "ChangeDescriptions.h"
 #include "ChannelGroup.h"
+#include "DocumentHistory.h"
 #include "EditState.h"
 #include "FreqCodec.h"
 #include "GroupSettings.h"
@@ -27,6 +29,8 @@ namespace {
 // Control array indexes.
 constexpr int kCurrentChannelSel = 0, kSettingA = 1, kSettingB = 2, kGroupValidSel = 3;
 constexpr int kCountrySel = 0, kUSubSel = 1;
+// Captions of Label3(0..3): current channel, settings A and B, group valid.
+constexpr int kLabelIds[4] = {14052, 14053, 14054, 14101};
 
 constexpr int twips(int t) { return t / 15; }
 constexpr int kColumnWidths[frmCommChInfo::GridColumns] = {740, 1800, 1100, 0, 0, 1200, 1100, 1400};
@@ -245,9 +249,8 @@ void frmCommChInfo::writeCaption()
 void frmCommChInfo::ReShowChInfoByLanguage()
 {
     label1_->setText(LangText(14050));
-    const int labelIds[4] = {14052, 14053, 14054, 14101};
     for (int i = 0; i < 4; ++i)
-        label3_[i]->setText(LangText(labelIds[i]));
+        label3_[i]->setText(LangText(kLabelIds[i]));
     QStringList headers;
     for (int id : kHeaderIds)
         headers << LangText(id);
@@ -405,6 +408,7 @@ void frmCommChInfo::onCurrentChannelChosen()
     if (loading_ || combo8_[kCurrentChannelSel]->currentIndex() < 0)
         return;
     commitEditor();
+    RecordDocumentChange(GroupSettingChangeText(Edit().CurrentGroup, kLabelIds[kCurrentChannelSel]));
     const int position = combo8_[kCurrentChannelSel]->currentText().toInt();
     StoreCurrentChannel(Image(), Edit().CurrentGroup, Run().BandMode, position);
 }
@@ -415,6 +419,7 @@ void frmCommChInfo::onNumberedSettingChosen(int which)
     if (loading_ || !HasGroupTables(group, Run().BandMode) || combo8_[which]->currentIndex() < 0)
         return;
     commitEditor();
+    RecordDocumentChange(GroupSettingChangeText(group, kLabelIds[which]));
     OptionBlock &o = Image().header.options;
     const int16_t value = int16_t(combo8_[which]->currentText().toInt() - 1);
     (which == kSettingA ? o.groupValueA : o.groupValueB)[group] = value;
@@ -426,6 +431,7 @@ void frmCommChInfo::onModulationChosen(int which)
     if (loading_ || !HasGroupTables(group, Run().BandMode) || combo10_[which]->currentIndex() < 0)
         return;
     commitEditor();
+    RecordDocumentChange(GroupSettingChangeText(group, kLabelIds[which == 0 ? kSettingA : kSettingB]));
     OptionBlock &o = Image().header.options;
     (which == 0 ? o.groupModA : o.groupModB)[group] = uint8_t(combo10_[which]->currentIndex());
 }
@@ -436,6 +442,7 @@ void frmCommChInfo::onGroupValidChosen()
     if (loading_ || !HasGroupTables(group, Run().BandMode))
         return;
     commitEditor();
+    RecordDocumentChange(GroupSettingChangeText(group, kLabelIds[kGroupValidSel]));
     const int stored = SetGroupValid(Image(), group, Run().BandMode,
                                      combo8_[kGroupValidSel]->currentIndex() == 1);
     loading_ = true;
@@ -520,6 +527,11 @@ void frmCommChInfo::ChangeGroup()
     commitEditor();
     selectGroupInSelectors(Edit().CurrentGroup);
     chooseGroup(Edit().CurrentGroup);
+}
+
+void frmCommChInfo::ShowImageAgain()
+{
+    ChangeGroup();
 }
 
 void frmCommChInfo::ShowCurrentChannel()

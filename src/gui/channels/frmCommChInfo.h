@@ -2,6 +2,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -39,6 +40,8 @@ public slots:
     void ValidateControls();
     // Shows CurrentGroup and selects the row of CurrentChannel (the edit dialog moved).
     void ShowCurrentChannel();
+    // Shows the image again after an undo or redo: the group it remembers, every row.
+    void ShowImageAgain();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -74,6 +77,14 @@ private:
     void onFocusChanged(QWidget *old, QWidget *now);
     void onCurrentCellChanged(int row, int column);
     void openEditDialog();
+    // keyboard (frmCommChInfoKeys.cpp)
+    bool cellEditable(int row, int column) const;
+    bool gridKeyPressed(QKeyEvent *key);
+    bool editorKeyPressed(QKeyEvent *key);
+    void startTyping(QKeyEvent *key);
+    void moveToEditableCell(int step);
+    void cancelEditor();
+    void deleteCurrentChannel();
     void unload();
 
     QTableWidget *grid_ = nullptr;

@@ -5,9 +5,11 @@
 #include "ChannelCell.h"
 #include "ChannelGroup.h"
 #include "EditState.h"
+#include "EnteredValueNotes.h"
 #include "FreqCodec.h"
 #include "RadioImage.h"
 #include "RunSettings.h"
+#include "UiChannelEdits.h"
 #include "UiChannelViews.h"
 #include "UiChildWindows.h"
 #include "UiComboRules.h"
@@ -50,6 +52,9 @@ void frmCommChInfo::buildCellEditors()
     text2_->setMaxLength(4);
     KeyRules::install(text1_, KeyRules::Frequency, [this] { commitAndReturnToGrid(); });
     KeyRules::install(text2_, KeyRules::Digits, [this] { commitAndReturnToGrid(); });
+    text1_->installEventFilter(this);
+    text2_->installEventFilter(this);
+    text2_->setToolTip(OffsetRangeTip());
 
     const QStringList lists[4] = {
         {QStringLiteral("Off"), QStringLiteral("On")},
@@ -62,6 +67,8 @@ void frmCommChInfo::buildCellEditors()
         cellCombo_[i]->setObjectName(QStringLiteral("Combo%1").arg(i + 1));
         FillCombo(cellCombo_[i], lists[i]);
         KeyRules::install(cellCombo_[i], KeyRules::EnterOnly, [this] { commitAndReturnToGrid(); });
+        cellCombo_[i]->installEventFilter(this);
+        cellCombo_[i]->view()->installEventFilter(this);   // Escape in the open list
         // A choice by the user stores at once; selections made by program do not.
         connect(cellCombo_[i], &QComboBox::activated, this, [this] { commitAndReturnToGrid(); });
     }
@@ -92,20 +99,7 @@ void frmCommChInfo::EnterGridEdit()
 {
     const int row = grid_->currentRow() + 1;
     const int column = grid_->currentColumn();
-    if (row < 1 || column < 1 || row >= rowCount())
-        return;
-    const bool cb = Run().BandMode == 0;
-    const bool noChannel = cellText(row, GridFreq).isEmpty();
-    if (cb && column == GridFreq)
-        return;   // CB frequencies come from the country plans
-    if (cb && column < GridEdit && noChannel)
-        return;
-    if ((column == GridDup || column == GridOffset) && cellText(row, GridPublic) == QLatin1String("On"))
-        return;   // governed by the common channel settings
-    if (column == GridScan && IsVfoGroup(Edit().CurrentGroup, Run().BandMode))
-        return;
-    // Options of a missing channel cannot be set; only a frequency creates one.
-    if (noChannel && column != GridFreq && column != GridEdit)
+    if (!cellEditable(row, column) && !(column == GridEdit && row >= 1 && row < rowCount()))
         return;
 
     commitEditor();
@@ -119,6 +113,7 @@ void frmCommChInfo::EnterGridEdit()
         return;
     }
     EditDialogFollowSelection();
+    text1_->setToolTip(FrequencyRangeTip(Edit().CurrentGroup, Run().BandMode));
     QWidget *editor = editorOf(column);
     if (column == GridFreq || column == GridOffset) {
         auto *box = static_cast<QLineEdit *>(editor);
@@ -134,6 +129,24 @@ void frmCommChInfo::EnterGridEdit()
         placedValue_ = QString::number(combo->currentIndex());
     }
     placeEditor(editor, row, column);
+}
+
+bool frmCommChInfo::cellEditable(int row, int column) const
+{
+    if (row < 1 || column < 1 || column >= GridEdit || row >= rowCount() || grid_->isColumnHidden(column))
+        return false;
+    const bool cb = Run().BandMode == 0;
+    const bool noChannel = cellText(row, GridFreq).isEmpty();
+    if (cb && column == GridFreq)
+        return false;   // CB frequencies come from the country plans
+    if (cb && noChannel)
+        return false;
+    if ((column == GridDup || column == GridOffset) && cellText(row, GridPublic) == QLatin1String("On"))
+        return false;   // governed by the common channel settings
+    if (column == GridScan && IsVfoGroup(Edit().CurrentGroup, Run().BandMode))
+        return false;
+    // Options of a missing channel cannot be set; only a frequency creates one.
+    return !noChannel || column == GridFreq;
 }
 
 void frmCommChInfo::placeEditor(QWidget *editor, int row, int column)
@@ -181,13 +194,13 @@ void frmCommChInfo::commitEditor()
     SetEditDisable();
     if (changed) {
         if (editColumn_ == GridFreq) {
-            SetChannelCell(Edit().CurrentGroup, Edit().CurrentChannel, ColFreq, formattedFrequency(value));
+            UserSetChannelCell(Edit().CurrentGroup, Edit().CurrentChannel, ColFreq, formattedFrequency(value), value);
         } else if (editColumn_ == GridOffset) {
             // An empty or non-numeric offset is not stored; the cell shows the stored one.
             if (IsNumericText(value))
-                SetChannelCell(Edit().CurrentGroup, Edit().CurrentChannel, ColOffset, value);
+                UserSetChannelCell(Edit().CurrentGroup, Edit().CurrentChannel, ColOffset, value);
         } else {
-            SetChannelCell(Edit().CurrentGroup, Edit().CurrentChannel, editColumn_, value);
+            UserSetChannelCell(Edit().CurrentGroup, Edit().CurrentChannel, editColumn_, value);
         }
     }
     committing_ = false;
@@ -233,12 +246,12 @@ void frmCommChInfo::openEditDialog()
 
 bool frmCommChInfo::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == grid_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            EnterGridEdit();
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (watched == grid_)
+            return gridKeyPressed(key) || QWidget::eventFilter(watched, event);
+        if (editorKeyPressed(key))
             return true;
-        }
     }
     if (watched == grid_->viewport() && event->type() == QEvent::MouseButtonPress)
         commitEditor();   // a click on the grid leaves the cell being edited

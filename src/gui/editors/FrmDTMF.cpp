@@ -1,5 +1,7 @@
 #include "FrmDTMF.h"
 
+#include "ChangeDescriptions.h"
+#include "DocumentHistory.h"
 #include "DtmfSettingsTable.h"
 #include "FreqCodec.h"
 #include "LangText.h"
@@ -46,13 +48,19 @@ void FrmDTMF::buildControls()
     for (int i = 0; i < 5; ++i) {
         combo1_[i] = MakeSelector(general, QStringLiteral("Combo1(%1)").arg(i));
         label1_[i] = MakeLabel(general, QStringLiteral("Label1(%1)").arg(i));
-        connect(combo1_[i], &QComboBox::activated, this, [this, i] { Combo1_Click(i); });
+        connect(combo1_[i], &QComboBox::activated, this, [this, i] {
+            RecordDocumentChange(DtmfSettingChangeText(i));
+            Combo1_Click(i);
+        });
         rows << CaptionRow(label1_[i], combo1_[i]);
     }
     check1_ = new QCheckBox(general);
     check1_->setObjectName(QStringLiteral("Check1"));
     KeyRules::install(check1_, KeyRules::EnterOnly);
-    connect(check1_, &QCheckBox::clicked, this, [this] { Check1_Click(); });
+    connect(check1_, &QCheckBox::clicked, this, [this] {
+        RecordDocumentChange(DtmfSettingChangeText(kDtmfDisplayIndex));
+        Check1_Click();
+    });
     rows << CaptionRow(nullptr, check1_);
     auto *generalLayout = new QVBoxLayout(general);
     generalLayout->addLayout(MakeRowsGrid(rows, 1));
@@ -65,6 +73,8 @@ void FrmDTMF::buildControls()
         text2_[i]->setObjectName(QStringLiteral("Text2(%1)").arg(i));
         text2_[i]->setMaxLength(kDtmfDigits);
         KeyRules::install(text2_[i], KeyRules::Dtmf);
+        // The memory stores on every typed digit: all typing in the box is one undo step.
+        OnFocusIn(text2_[i], [i] { RecordDocumentChange(DtmfCodeChangeText(i + 1)); });
         connect(text2_[i], &QLineEdit::textChanged, this, [this, i] { Text2_Change(i); });
         label4_[i] = MakeLabel(codes, QStringLiteral("Label4(%1)").arg(i));
         codeRows << CaptionRow(label4_[i], text2_[i]);
@@ -154,4 +164,11 @@ void FrmDTMF::Text2_Change(int index)
     if (text.isEmpty())
         ClearDtmfReferences(Image(), index + 1);
     RefreshDtmfCodeSelectors();
+}
+
+void FrmDTMF::ShowImageAgain()
+{
+    Loading = true;
+    ShowDTMF(Image().header.dtmf);
+    Loading = false;
 }

@@ -26,6 +26,8 @@ public:
 
 public slots:
     void ValidateControls() {}   // every change is stored as it is made
+    // Shows the image again after an undo or redo.
+    void ShowImageAgain();
 
 private:
     void buildControls();

@@ -1,5 +1,8 @@
 #include "FrmKey.h"
 
+#include "ChangeDescriptions.h"
+#include "ComfortTextIds.h"
+#include "DocumentHistory.h"
 #include "KeyFunctionList.h"
 #include "LangText.h"
 #include "RadioImage.h"
@@ -22,7 +25,10 @@ FrmKey::FrmKey(QWidget *parent) : QWidget(parent)
     auto *modeRow = new QHBoxLayout;
     label1_ = MakeLabel(this, QStringLiteral("Label1"));
     combo2_ = MakeSelector(this, QStringLiteral("Combo2"));
-    connect(combo2_, &QComboBox::activated, this, [this] { Combo2_Click(); });
+    connect(combo2_, &QComboBox::activated, this, [this] {
+        RecordDocumentChange(KeyModeSetChangeText());
+        Combo2_Click();
+    });
     modeRow->addWidget(label1_);
     modeRow->addWidget(combo2_);
     modeRow->addStretch();
@@ -37,7 +43,10 @@ FrmKey::FrmKey(QWidget *parent) : QWidget(parent)
             const int k = m * kKeysPerMode + j;
             combo1_[k] = MakeSelector(frame1_[m], QStringLiteral("Combo1(%1)").arg(k));
             label2_[k] = MakeLabel(frame1_[m], QStringLiteral("Label2(%1)").arg(k));
-            connect(combo1_[k], &QComboBox::activated, this, [this, k] { Combo1_Click(k); });
+            connect(combo1_[k], &QComboBox::activated, this, [this, k] {
+                RecordDocumentChange(KeyChangeText(k));
+                Combo1_Click(k);
+            });
             rows << CaptionRow(label2_[k], combo1_[k]);
         }
         frame1_[m]->setLayout(MakeRowsGrid(rows, 1));
@@ -57,8 +66,21 @@ FrmKey::FrmKey(QWidget *parent) : QWidget(parent)
             copy << combo1_[0]->itemText(j);
         FillCombo(combo1_[k], copy);
     }
+    showFunctionTips();
     ShowKeys();
     Loading = false;
+}
+
+// Each function says what it does, in the open list and on the key showing it.
+void FrmKey::showFunctionTips()
+{
+    for (QComboBox *key : combo1_) {
+        for (int j = 0; j < key->count(); ++j)
+            key->setItemData(j, LangText(kTextKeyFunctionFirst + j), Qt::ToolTipRole);
+        connect(key, &QComboBox::currentIndexChanged, key, [key](int j) {
+            key->setToolTip(j >= 0 ? LangText(kTextKeyFunctionFirst + j) : QString());
+        });
+    }
 }
 
 void FrmKey::ShowCaptions()
@@ -91,4 +113,11 @@ void FrmKey::Combo2_Click()
 {
     if (!Loading)
         ComboIndexIfAny(combo2_, Image().header.keys.KeyModeSet);
+}
+
+void FrmKey::ShowImageAgain()
+{
+    Loading = true;
+    ShowKeys();
+    Loading = false;
 }

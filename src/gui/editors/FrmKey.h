@@ -15,9 +15,12 @@ public:
 
 public slots:
     void ValidateControls() {}   // every choice is stored as it is made
+    // Shows the image again after an undo or redo.
+    void ShowImageAgain();
 
 private:
     void ShowCaptions();
+    void showFunctionTips();
     void ShowKeys();
     void Combo1_Click(int index);
     void Combo2_Click();

@@ -1,5 +1,8 @@
 #include "FrmOptFeatures.h"
 
+#include "ChangeDescriptions.h"
+#include "DocumentHistory.h"
+#include "EnteredValueNotes.h"
 #include "FreqCodec.h"
 #include "LangText.h"
 #include "ModFun.h"
@@ -10,6 +13,7 @@
 #include "UiComboRules.h"
 #include "UiEditorForm.h"
 #include "UiKeyRules.h"
+#include "UiStatusNote.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -74,7 +78,10 @@ void FrmOptFeatures::buildControls()
     for (int i = 0; i < kOptionSelectors; ++i) {
         combo1_[i] = MakeSelector(frame1, QStringLiteral("Combo1(%1)").arg(i));
         label1_[i] = MakeLabel(frame1, QStringLiteral("Label1(%1)").arg(i));
-        connect(combo1_[i], &QComboBox::activated, this, [this, i] { Combo1_Click(i); });
+        connect(combo1_[i], &QComboBox::activated, this, [this, i] {
+            RecordDocumentChange(OptionChangeText(i));
+            Combo1_Click(i);
+        });
         QWidget *control = combo1_[i];
         if (i == kRadioGroupSelector) {
             // The group: a plain list in the banks, two choosers for the CB country groups.
@@ -84,7 +91,10 @@ void FrmOptFeatures::buildControls()
             row->addWidget(combo1_[i], 1);
             for (int k = 0; k < 2; ++k) {
                 combo3_[k] = MakeSelector(box, QStringLiteral("Combo3(%1)").arg(k));
-                connect(combo3_[k], &QComboBox::activated, this, [this, k] { Combo3_Click(k); });
+                connect(combo3_[k], &QComboBox::activated, this, [this, k] {
+                    RecordDocumentChange(OptionChangeText(kRadioGroupSelector));
+                    Combo3_Click(k);
+                });
                 row->addWidget(combo3_[k], 1);
             }
             combo1_[i]->setVisible(!cb);
@@ -96,7 +106,10 @@ void FrmOptFeatures::buildControls()
     }
     check1_ = new QCheckBox(frame1);
     check1_->setObjectName(QStringLiteral("Check1"));
-    connect(check1_, &QCheckBox::clicked, this, [this] { SaveOptFeat(kMaxSwrOnId); });
+    connect(check1_, &QCheckBox::clicked, this, [this] {
+        RecordDocumentChange(LangText(15600));
+        SaveOptFeat(kMaxSwrOnId);
+    });
     KeyRules::install(check1_, KeyRules::EnterOnly);
     label4_ = MakeLabel(frame1, QStringLiteral("Label4"));
     text1_ = new QLineEdit(frame1);
@@ -105,6 +118,7 @@ void FrmOptFeatures::buildControls()
     KeyRules::install(text1_, KeyRules::Frequency, [this] { Text1_LostFocus(); });
     OnFocusOut(text1_, [this] { Text1_LostFocus(); });
     SelectAllOnFocus(text1_);
+    text1_->setToolTip(MaxSwrRangeTip());
     auto *swr = new QWidget(frame1);
     auto *swrRow = new QHBoxLayout(swr);
     swrRow->setContentsMargins(0, 0, 0, 0);
@@ -125,12 +139,18 @@ void FrmOptFeatures::buildControls()
     connect(text2_, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
     OnFocusOut(text2_, [this] { Text2_LostFocus(); });
     SelectAllOnFocus(text2_);
+    // The offset stores on every typed digit: all typing in the box is one undo step.
+    OnFocusIn(text2_, [] { RecordDocumentChange(CommonChannelChangeText(ColOffset)); });
+    text2_->setToolTip(OffsetRangeTip());
     QList<CaptionRow> commonRows;
     for (const CommonSelector &s : kCommonSelectors) {
         const int i = s.index;
         combo2_[i] = MakeSelector(frame3, QStringLiteral("Combo2(%1)").arg(i));
         label3_[i] = MakeLabel(frame3, QStringLiteral("Label3(%1)").arg(i));
-        connect(combo2_[i], &QComboBox::activated, this, [this, i] { Combo2_Click(i); });
+        connect(combo2_[i], &QComboBox::activated, this, [this, i] {
+            RecordDocumentChange(CommonChannelChangeText(commonSelector(i)->column));
+            Combo2_Click(i);
+        });
         // The 5 kHz shift is never offered; duplex, offset and power not in the CB band.
         const bool hidden = i == kAddSub5KIndex || (cb && (i == kDupIndex || i == kPowerIndex));
         combo2_[i]->setVisible(!hidden);
@@ -324,7 +344,9 @@ void FrmOptFeatures::Text1_LostFocus()
     const double value = IsNumericText(typed) ? std::clamp(NumericValue(typed), kMinSwr, kMaxSwr) : kMaxSwr;
     const int tenths = int(std::lround(value * 10.0));
     text1_->setText(QString::number(tenths / 10.0, 'f', 1));
+    RecordDocumentChange(MaxSwrChangeText());
     Image().header.options.MaxSWR = int16_t(tenths);
+    ShowStatusNote(MaxSwrNote(typed, tenths));
 }
 
 void FrmOptFeatures::Text2_Change()
@@ -335,6 +357,7 @@ void FrmOptFeatures::Text2_Change()
 
 void FrmOptFeatures::Text2_LostFocus()
 {
+    ShowStatusNote(OffsetNote(text2_->text(), Image().header.common.OffSetFre));
     text2_->setText(QString::number(Image().header.common.OffSetFre));
 }
 
@@ -351,4 +374,12 @@ void FrmOptFeatures::closeEvent(QCloseEvent *event)
 {
     ValidateControls();
     QWidget::closeEvent(event);
+}
+
+void FrmOptFeatures::ShowImageAgain()
+{
+    Loading = true;
+    FillLists();   // the DTMF code lists follow the restored codes
+    ShowOptFeat(Image().header.options);
+    Loading = false;
 }

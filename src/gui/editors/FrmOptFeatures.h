@@ -30,6 +30,8 @@ public slots:
     void ShowRBOpt();
     // Commits a maximum SWR being typed.
     void ValidateControls();
+    // Shows the image again after an undo or redo.
+    void ShowImageAgain();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

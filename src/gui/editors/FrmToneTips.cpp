@@ -1,5 +1,8 @@
 #include "FrmToneTips.h"
 
+#include "ChangeDescriptions.h"
+#include "DocumentHistory.h"
+
 #include "LangText.h"
 #include "ModBeep.h"
 #include "RadioImage.h"
@@ -57,8 +60,14 @@ void FrmToneTips::buildControls()
     combo2_ = MakeSelector(this, QStringLiteral("Combo2(0)"));
     label1_ = MakeLabel(this, QStringLiteral("Label1(0)"));
     label2_ = MakeLabel(this, QStringLiteral("Label2(0)"));
-    connect(combo1_, &QComboBox::activated, this, [this] { Combo1_Click(); });
-    connect(combo2_, &QComboBox::activated, this, [this] { Combo2_Click(); });
+    connect(combo1_, &QComboBox::activated, this, [this] {
+        RecordDocumentChange(ToneTipChangeText(Beeper().CurrentTip, 29002));
+        Combo1_Click();
+    });
+    connect(combo2_, &QComboBox::activated, this, [this] {
+        RecordDocumentChange(ToneTipChangeText(Beeper().CurrentTip, 29003));
+        Combo2_Click();
+    });
     auto *loopRow = new QHBoxLayout;
     loopRow->addWidget(label1_);
     loopRow->addWidget(combo1_);
@@ -82,8 +91,14 @@ void FrmToneTips::buildControls()
         combo3_[s] = MakeSelector(this, QStringLiteral("Combo3(%1)").arg(s));
         combo4_[s] = MakeSelector(this, QStringLiteral("Combo4(%1)").arg(s));
         label5_[s] = MakeLabel(this, QStringLiteral("Label5(%1)").arg(s));
-        connect(combo3_[s], &QComboBox::activated, this, [this, s] { Combo3_Click(s); });
-        connect(combo4_[s], &QComboBox::activated, this, [this, s] { Combo4_Click(s); });
+        connect(combo3_[s], &QComboBox::activated, this, [this, s] {
+            RecordDocumentChange(ToneStepChangeText(Beeper().CurrentTip, s + 1, true));
+            Combo3_Click(s);
+        });
+        connect(combo4_[s], &QComboBox::activated, this, [this, s] {
+            RecordDocumentChange(ToneStepChangeText(Beeper().CurrentTip, s + 1, false));
+            Combo4_Click(s);
+        });
         const int row = 1 + s % kStepsPerColumn, col = (s / kStepsPerColumn) * 4;
         steps->addWidget(label5_[s], row, col);
         steps->addWidget(combo3_[s], row, col + 1);
@@ -232,4 +247,9 @@ void FrmToneTips::closeEvent(QCloseEvent *event)
 {
     StopPlay();
     QWidget::closeEvent(event);
+}
+
+void FrmToneTips::ShowImageAgain()
+{
+    ShowTip();
 }

@@ -22,6 +22,8 @@ public:
 
 public slots:
     void ValidateControls() {}   // every choice is stored as it is made
+    // Shows the image again after an undo or redo.
+    void ShowImageAgain();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -30,19 +30,22 @@ protected:
     }
 };
 
-class FocusOutFilter : public QObject {
+// Runs an action when the watched control gets or loses the focus.
+class FocusFilter : public QObject {
 public:
-    FocusOutFilter(QObject *parent, std::function<void()> action) : QObject(parent), action_(std::move(action)) {}
+    FocusFilter(QObject *parent, QEvent::Type type, std::function<void()> action)
+        : QObject(parent), type_(type), action_(std::move(action)) {}
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::FocusOut)
+        if (event->type() == type_)
             action_();
         return false;
     }
 
 private:
+    QEvent::Type type_;
     std::function<void()> action_;
 };
 }
@@ -95,7 +98,12 @@ QHBoxLayout *MakeCloseHelpRow(QWidget *form)
 
 void OnFocusOut(QWidget *control, std::function<void()> action)
 {
-    control->installEventFilter(new FocusOutFilter(control, std::move(action)));
+    control->installEventFilter(new FocusFilter(control, QEvent::FocusOut, std::move(action)));
+}
+
+void OnFocusIn(QWidget *control, std::function<void()> action)
+{
+    control->installEventFilter(new FocusFilter(control, QEvent::FocusIn, std::move(action)));
 }
 
 QGridLayout *MakeRowsGrid(const QList<CaptionRow> &rows, int columns)

@@ -26,6 +26,8 @@ void SelectAllOnFocus(QLineEdit *box);
 QHBoxLayout *MakeCloseHelpRow(QWidget *form);
 // Runs the action whenever the control loses the focus.
 void OnFocusOut(QWidget *control, std::function<void()> action);
+// Runs the action whenever the control gets the focus.
+void OnFocusIn(QWidget *control, std::function<void()> action);
 // Caption and control pairs laid out in rows, split over the given number of columns.
 using CaptionRow = QPair<QWidget *, QWidget *>;
 QGridLayout *MakeRowsGrid(const QList<CaptionRow> &rows, int columns);

@@ -3,13 +3,14 @@
 #include "Release.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include <cstdio>
 
 namespace {
 const char kHelp[] =
-    "Usage: tarven [--demo] [--port DEVICE|auto]\n"
-    "The desktop programmer of the TARVEN II radio.\n\n"
+    "Usage: tarven [--demo] [--port DEVICE|auto] [FILE.dat]\n"
+    "The desktop programmer of the TARVEN II radio; FILE.dat is opened at start.\n\n"
     "Options:\n"
     "  --demo          use a simulated radio instead of a serial port\n"
     "  --port DEVICE   use DEVICE for every radio command of this run;\n"
@@ -35,14 +36,17 @@ DesktopCommandLine ParseDesktopCommandLine(const QStringList &arguments)
         std::fputs(kHelp, stdout);
     } else if (parser.isSet(version)) {
         std::printf("tarven %s\n", qPrintable(ReleaseVersion()));
-    } else if (!parser.positionalArguments().isEmpty()) {
+    } else if (parser.positionalArguments().size() > 1) {
         std::fprintf(stderr, "tarven: unexpected argument '%s' (see tarven --help)\n",
-                     qPrintable(parser.positionalArguments().first()));
+                     qPrintable(parser.positionalArguments().at(1)));
         result.status = 2;
     } else {
         result.finished = false;
         result.demo = parser.isSet(demo);
         result.port = parser.value(port);
+        // Relative to where the program was started, before anything changes the directory.
+        if (!parser.positionalArguments().isEmpty())
+            result.startFile = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
     }
     return result;
 }

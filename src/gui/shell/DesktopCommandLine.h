@@ -4,7 +4,7 @@
 
 // The command line of the desktop program:
 //
-//   tarven [--demo] [--port DEVICE|auto] | --help | --version
+//   tarven [--demo] [--port DEVICE|auto] [FILE.dat] | --help | --version
 //
 // It is read before any window system connection is made, so `tarven --help` and
 // `tarven --version` work without a display.
@@ -13,6 +13,7 @@ struct DesktopCommandLine {
     int status = 0;
     bool demo = false;
     QString port;            // empty: the chosen COM number
+    QString startFile;       // absolute path of FILE.dat, opened once the main window shows
 };
 
 DesktopCommandLine ParseDesktopCommandLine(const QStringList &arguments);

@@ -1,6 +1,7 @@
 #include "FrmModelInfo.h"
 
 #include "DocumentCommands.h"
+#include "DocumentHistory.h"
 #include "LangText.h"
 #include "Models.h"
 #include "Prompts.h"
@@ -79,6 +80,7 @@ void FrmModelInfo::CommandOK_Click()
     if (prompts().askTitled(LangText(9019), LangText(9016), AskButtons::OkCancel, MsgIcon::Warning) == Answer::Ok) {
         SetCurrentBand(band);
         Image().header.model.bandMode = int16_t(band);
+        ResetDocumentHistory();   // no step may bring back an image of the other band
         CallOnLoaded(QStringLiteral("frmMain"), "LoadNewDoc");
     }
     accept();

@@ -1,8 +1,17 @@
 #include "UiFileDialogs.h"
 
+#include "DocumentPlaces.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+QString UiFileDialogs::startFolder(const QString &preset)
+{
+    // A document with a folder is saved next to itself; a new one where the user last was.
+    const QFileInfo info(preset);
+    return info.isAbsolute() && info.dir().exists() ? info.absolutePath() : LastFolder();
+}
 
 QString UiFileDialogs::chooseOpenPath(const QString &filter)
 {
@@ -11,8 +20,10 @@ QString UiFileDialogs::chooseOpenPath(const QString &filter)
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(QFileDialog::ExistingFile);
     dlg.setNameFilter(filter);
+    dlg.setDirectory(startFolder());
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return QString();
+    RememberFolderOf(dlg.selectedFiles().constFirst());
     return dlg.selectedFiles().constFirst();
 }
 
@@ -28,10 +39,10 @@ QString UiFileDialogs::chooseSavePath(const QString &filter, const QString &pres
     const qsizetype end = filter.indexOf(QRegularExpression(QStringLiteral("[ );]")), star);
     dlg.setDefaultSuffix(star < 0 ? QStringLiteral("dat") : filter.mid(star + 2, end < 0 ? -1 : end - star - 2));
     const QFileInfo info(preset);
-    if (info.isAbsolute())
-        dlg.setDirectory(info.absolutePath());
+    dlg.setDirectory(startFolder(preset));
     dlg.selectFile(info.fileName());
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return QString();
+    RememberFolderOf(dlg.selectedFiles().constFirst());
     return dlg.selectedFiles().constFirst();
 }

@@ -11,6 +11,8 @@
 #include "SafetyCommands.h"
 #include "UiAppIcon.h"
 #include "UiChildWindows.h"
+#include "UiRecentFilesMenu.h"
+#include "UiUndoCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,6 +44,9 @@ frmMain::frmMain(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
     QApplication::setWindowIcon(AppIcon());
     buildMenus();
+    new UiUndoCommands(menu(QStringLiteral("mnuEdit")));
+    new UiRecentFilesMenu(this);
+    setAcceptDrops(true);
     buildToolBar();
     buildPanel();
     buildStatusBar();

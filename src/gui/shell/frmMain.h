@@ -4,6 +4,8 @@
 #include <QPointer>
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QFrame;
 class QLabel;
 class QMdiArea;
@@ -93,6 +95,10 @@ public slots:
     void mnuCloseAll_Click();
     void mnuHelpAbout_Click();
 
+    // Opens that data file as Open does after its dialog, asking about unsaved changes
+    // first (recent files, a dropped file, the file named on the command line).
+    void OpenDocumentFile(const QString &path);
+
     // Ends the program without the unsaved-changes question (another release took over).
     void EndWithoutQuestions();
 
@@ -101,6 +107,9 @@ protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // A .dat file dropped on the window opens (frmMainDrop.cpp).
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // Construction (frmMainMenus.cpp, frmMainPanel.cpp).
@@ -125,6 +134,7 @@ private:
     // Document steps (frmMainDocument.cpp).
     void NewDocTimer_Timer();
     void OpenDocument();
+    void openChosenFile(const QString &path);
     void validateOpenEditors();
     void showDocumentTitle();
 

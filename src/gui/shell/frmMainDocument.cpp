@@ -4,6 +4,8 @@
 
 #include "DataFile.h"
 #include "DocumentCommands.h"
+#include "DocumentHistory.h"
+#include "DocumentPlaces.h"
 #include "LangText.h"
 #include "NewImage.h"
 #include "Prompts.h"
@@ -37,6 +39,7 @@ void frmMain::NewDocTimer_Timer()
 {
     timer(QStringLiteral("NewDocTimer"))->stop();
     BuildNewImage();
+    ResetDocumentHistory();
     ShowMainCaptions();
     ShowChild(QStringLiteral("frmCommChInfo"));
     ShowMainTxt();
@@ -47,6 +50,7 @@ void frmMain::NewDocTimer_Timer()
 void frmMain::LoadNewDoc2()
 {
     BuildNewImage();
+    ResetDocumentHistory();
     ShowMainCaptions();
     ShowChild(QStringLiteral("frmCommChInfo"));
     ShowMainTxt();
@@ -85,18 +89,33 @@ void frmMain::mnuFileOpen_Click()
 void frmMain::OpenDocument()
 {
     const QString path = ChooseFileToOpen();
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openChosenFile(path);
+}
+
+void frmMain::openChosenFile(const QString &path)
+{
     CloseCurAllWindows();
     // A file that cannot be loaded leaves the document, and where it is saved, as it was.
     if (OpenDataFile(path) != FileResult::Ok)
         return;
     Doc().DocumentPath = path;
     Doc().Untitled = false;
+    ResetDocumentHistory();
+    AddRecentFile(path);
     ShowChild(QStringLiteral("frmCommChInfo"));
     ShowMainTxt();
     Change_Language();
     CascadeChildWindows();
+}
+
+void frmMain::OpenDocumentFile(const QString &path)
+{
+    validateOpenEditors();
+    const UnsavedDecision decision = SettleBeforeReplacing(CancelMeans::Stop);
+    ShowMainTxt();
+    if (decision == UnsavedDecision::Proceed)
+        openChosenFile(path);
 }
 
 void frmMain::mnuFileSave_Click()

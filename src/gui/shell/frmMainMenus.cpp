@@ -37,7 +37,7 @@ const MenuRow kMenuRows[] = {
     {Kind::Entry, "mnuFileNew", 10001, nullptr, "Ctrl+N", false, false, &frmMain::mnuFileNew_Click},
     {Kind::Entry, "mnuFileOpen", 10002, nullptr, "Ctrl+O", false, false, &frmMain::mnuFileOpen_Click},
     {Kind::Entry, "mnuFileEOpen", 0, nullptr, nullptr, true, false, nullptr},
-    {Kind::Entry, "mnuFileSave", 10003, nullptr, nullptr, false, false, &frmMain::mnuFileSave_Click},
+    {Kind::Entry, "mnuFileSave", 10003, nullptr, "Ctrl+S", false, false, &frmMain::mnuFileSave_Click},
     {Kind::Entry, "mnuFileSaveAs", 10004, nullptr, nullptr, false, false, &frmMain::mnuFileSaveAs_Click},
     {Kind::Separator, "mnuFileBarChannels", 0, nullptr, nullptr, false, false, nullptr},
     {Kind::Entry, "mnuFileExportChannels", 30200, nullptr, nullptr, false, false, nullptr},

@@ -2,6 +2,7 @@
 // engine; a finished read becomes an untitled new document.
 #include "frmMain.h"
 
+#include "DocumentHistory.h"
 #include "LangText.h"
 #include "LinkEngine.h"
 #include "LinkState.h"
@@ -89,6 +90,7 @@ void frmMain::ReadOKTimer_Timer()
     if (LinkEngine::ApplyReadToImage()) {
         Doc().DocumentPath = QStringLiteral("new.dat");
         Doc().Untitled = true;
+        ResetDocumentHistory();
     }
     ShowMainTxt();
     Change_Language();

@@ -1,5 +1,7 @@
 // tarven-cli new and dump, run as a user would run them.
 
+#include "CliRun.h"
+
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -7,21 +9,7 @@
 #include <QProcess>
 #include <QtTest>
 
-namespace {
-struct Result {
-    int code;
-    QByteArray out;
-    QByteArray err;
-};
-
-Result cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(TARVEN_TEST_PROGRAM_DIR "/tarven-cli"), args);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
-}
-}
+using namespace clirun;
 
 class TestCliDocument : public QObject {
     Q_OBJECT

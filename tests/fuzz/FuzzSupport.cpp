@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -47,8 +48,16 @@ struct Installation {
     }
     QString programDir() const { return dir.path() + QStringLiteral("/V100"); }
 
+    // In memory where the system offers it: every save syncs its file to disk, which on
+    // a disk would dominate the run time of the file targets.
+    static QString scratchRoot()
+    {
+        return QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm/tarven-fuzz-XXXXXX")
+                                                                  : QDir::tempPath() + QStringLiteral("/tarven-fuzz-XXXXXX");
+    }
+
     QCoreApplication *app = nullptr;
-    QTemporaryDir dir;
+    QTemporaryDir dir{scratchRoot()};
     SilentPrompts prompts;
 };
 

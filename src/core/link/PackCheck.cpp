@@ -10,6 +10,8 @@
 #include "OptFeatureTable.h"
 #include "RadioImage.h"
 
+#include <functional>
+
 using namespace MemoryLayout;
 
 // Every line names the place and the value in the words of the windows: the captions of
@@ -42,21 +44,35 @@ QString channelPlace(int number)
     return LangText(15001) + QLatin1Char(' ') + QString::number(number);
 }
 
-void checkRange(QStringList &out, const QString &where, const QString &what, int value, int max)
+// The texts of a line are looked up only for a value out of range: a whole image is
+// checked before every write and on every open, field by field.
+using Words = std::function<QString()>;
+
+Words text(int id)
 {
-    if (value < 0 || value > max)
-        out << LangText(30010).arg(where, what).arg(value).arg(0).arg(max);
+    return [id] { return LangText(id); };
 }
 
-void checkChannelSettings(QStringList &out, const QString &where, const ChannelRecord &c)
+Words fixed(const QString &words)
+{
+    return [words] { return words; };
+}
+
+void checkRange(QStringList &out, const Words &where, const Words &what, int value, int max)
+{
+    if (value < 0 || value > max)
+        out << LangText(30010).arg(where(), what()).arg(value).arg(0).arg(max);
+}
+
+void checkChannelSettings(QStringList &out, const Words &where, const ChannelRecord &c)
 {
     for (const ChannelField &f : kChannelFields) {
         if (f.bits == 16)
             continue;   // the stored 16-bit word holds any value of the field
-        checkRange(out, where, LangText(channelFieldCaption(f.name)), c.*f.field, (1 << f.bits) - 1);
+        checkRange(out, where, text(channelFieldCaption(f.name)), c.*f.field, (1 << f.bits) - 1);
     }
-    checkRange(out, where, LangText(15019), c.RDCT, kMaxToneIndex);
-    checkRange(out, where, LangText(15020), c.TDCT, kMaxToneIndex);
+    checkRange(out, where, text(15019), c.RDCT, kMaxToneIndex);
+    checkRange(out, where, text(15020), c.TDCT, kMaxToneIndex);
 }
 
 int optionCaption(int option)
@@ -79,43 +95,43 @@ void checkChannels(QStringList &out, const RadioImage &img, bool withFrequencies
 {
     for (int s = 0; s < img.count(); ++s) {
         const ChannelRecord &c = img.at(s);
-        const QString where = channelPlace(c.number);
+        const int number = c.number;
+        const Words where = [number] { return channelPlace(number); };
         if (channelAddress(c.number) < 0) {
-            out << LangText(30012).arg(where);
+            out << LangText(30012).arg(where());
             continue;
         }
         std::array<uint8_t, 3> bytes{};
         bool empty = false;
         if (withFrequencies && !FrequencyBytes(c.freqText(), bytes, &empty))
-            out << LangText(30011).arg(where, TrimAtNul(c.freqText()));
-        checkRange(out, where, LangText(15008), c.Scan, 1);
+            out << LangText(30011).arg(where(), TrimAtNul(c.freqText()));
+        checkRange(out, where, text(15008), c.Scan, 1);
         checkChannelSettings(out, where, c);
     }
 }
 
 void checkSettings(QStringList &out, const RadioImage &img)
 {
-    checkChannelSettings(out, LangText(16101), img.header.common);
+    checkChannelSettings(out, text(16101), img.header.common);
 
     const OptionBlock &o = img.header.options;
-    const QString options = LangText(16000);
     for (const MemoryLayout::OptionField &f : kOptionFields)
-        checkRange(out, options, LangText(optionCaption(f.option)), *o.option(f.option), (1 << f.bits) - 1);
+        checkRange(out, text(16000), text(optionCaption(f.option)), *o.option(f.option), (1 << f.bits) - 1);
     const int band = img.header.model.bandMode;
-    checkRange(out, GroupName(MemGroupOf(band), band), LangText(14052), o.currentMemSlot, 255);
+    checkRange(out, fixed(GroupName(MemGroupOf(band), band)), text(14052), o.currentMemSlot, 255);
     for (int g = 0; g < kGroupFlags; ++g) {
-        QString where = GroupName(g, band);
-        if (where.isEmpty())
-            where = LangText(15029) + QLatin1Char(' ') + QString::number(g + 1);
-        checkRange(out, where, LangText(14052), o.groupCurrent[size_t(g)], 255);
-        checkRange(out, where, LangText(14053), o.groupValueA[size_t(g)], 255);
-        checkRange(out, where, LangText(14054), o.groupValueB[size_t(g)], 255);
+        const Words where = [g, band] {
+            const QString name = GroupName(g, band);
+            return name.isEmpty() ? LangText(15029) + QLatin1Char(' ') + QString::number(g + 1) : name;
+        };
+        checkRange(out, where, text(14052), o.groupCurrent[size_t(g)], 255);
+        checkRange(out, where, text(14053), o.groupValueA[size_t(g)], 255);
+        checkRange(out, where, text(14054), o.groupValueB[size_t(g)], 255);
     }
 
     const DtmfBlock &d = img.header.dtmf;
-    const QString dtmf = LangText(18000);
     for (int i = 0; i < 6; ++i)
-        checkRange(out, dtmf, LangText(dtmfSettingCaption(i)), *d.setting(i), 255);
+        checkRange(out, text(18000), text(dtmfSettingCaption(i)), *d.setting(i), 255);
     for (int k = 1; k <= kDtmfCodes; ++k) {
         const DtmfCode &code = d.codes[size_t(k - 1)];
         if (code.length <= 0 || code.length > kDtmfDigits)
@@ -123,27 +139,26 @@ void checkSettings(QStringList &out, const RadioImage &img)
         const QString digits = TrimAtNul(code.digitsText()).left(code.length);
         for (QChar ch : digits) {
             if (!isDtmfDigit(ch)) {
-                out << LangText(30013).arg(LangText(18003) + QLatin1Char(' ') + QString::number(k),
-                                           QString(ch));
+                out << LangText(30013).arg(LangText(18003) + QLatin1Char(' ') + QString::number(k), QString(ch));
                 break;
             }
         }
     }
 
-    const QString keys = LangText(25000);
-    checkRange(out, keys, LangText(25008), img.header.keys.KeyModeSet, 255);
+    checkRange(out, text(25000), text(25008), img.header.keys.KeyModeSet, 255);
     for (int i = 0; i < kKeyFuncs; ++i)
-        checkRange(out, keys, QString::number(i + 1), img.header.keys.KeyFunc[size_t(i)], 255);
+        checkRange(out, text(25000), fixed(QString::number(i + 1)), img.header.keys.KeyFunc[size_t(i)], 255);
 
     for (int t = 1; t <= kToneTips; ++t) {
         const ToneTip &tip = img.header.tips[size_t(t - 1)];
-        const QString where = LangText(29001) + QLatin1Char(' ') + QString::number(t);
-        checkRange(out, where, LangText(29002), tip.LoopCount, 255);
-        checkRange(out, where, LangText(29003), tip.LoopInterval, 255);
+        const Words where = [t] { return LangText(29001) + QLatin1Char(' ') + QString::number(t); };
+        checkRange(out, where, text(29002), tip.LoopCount, 255);
+        checkRange(out, where, text(29003), tip.LoopInterval, 255);
         for (int s = 0; s < kToneSteps; ++s) {
-            const QString step = LangText(29100 + s) + QStringLiteral(", ");
-            checkRange(out, where, step + LangText(29004), tip.steps[size_t(s)].ToneFreq, 255);
-            checkRange(out, where, step + LangText(29005), tip.steps[size_t(s)].ToneLen, 255);
+            const Words freq = [s] { return LangText(29100 + s) + QStringLiteral(", ") + LangText(29004); };
+            const Words length = [s] { return LangText(29100 + s) + QStringLiteral(", ") + LangText(29005); };
+            checkRange(out, where, freq, tip.steps[size_t(s)].ToneFreq, 255);
+            checkRange(out, where, length, tip.steps[size_t(s)].ToneLen, 255);
         }
     }
 }

@@ -63,8 +63,8 @@ struct Installation {
 
 Installation &installation()
 {
-    static Installation *i = new Installation;   // kept to the end of the process
-    return *i;
+    static Installation i;   // removed with its folder when the process ends
+    return i;
 }
 
 } // namespace

@@ -4,6 +4,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-multimedia-dev
           libgl-dev fonts-noto-cjk xvfb xauth
           desktop-file-utils appstream dpkg-dev file)   # install checks and the Debian package
+# The fuzz targets (scripts/fuzz.sh) are built with clang and its libFuzzer runtime.
+[ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -2,6 +2,7 @@
 
 #include "CliUsage.h"
 #include "ChannelGroup.h"
+#include "ControlChars.h"
 #include "DataFile.h"
 #include "FreqCodec.h"
 #include "ModFun.h"
@@ -153,7 +154,7 @@ void printText(const RadioImage &img)
         for (auto it = o.begin(); it != o.end(); ++it) {
             const QString value = it->isArray() ? QString::fromUtf8(QJsonDocument(it->toArray()).toJson(QJsonDocument::Compact))
                                                 : it->toVariant().toString();
-            std::printf("  %-16s %s\n", qPrintable(it.key()), qPrintable(value));
+            std::printf("  %-16s %s\n", qPrintable(it.key()), qPrintable(EscapeControls(value)));
         }
     }
     std::printf("\n[tone tips]\n");

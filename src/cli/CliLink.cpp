@@ -1,7 +1,9 @@
 #include "CliLink.h"
 
+#include "CliOutputPath.h"
 #include "CliSignals.h"
 #include "CliTransferSafety.h"
+#include "ControlChars.h"
 #include "CliUsage.h"
 #include "DataFile.h"
 #include "HeadlessLinkUi.h"
@@ -10,6 +12,7 @@
 #include "LinkTrace.h"
 #include "MSComm1.h"
 #include "MemoryMap.h"
+#include "ModFun.h"
 #include "Models.h"
 #include "NewImage.h"
 #include "PortList.h"
@@ -41,6 +44,12 @@ QString trimmedEnd(const QString &s)
     return s.left(n);
 }
 
+// The programming password, trimmed as the password dialog trims what is typed.
+void UseCliPassword(const QString &text)
+{
+    Link().ProgPassword = TrimAtNul(text);
+}
+
 // One link operation on the engine, run to its end on a local event loop.
 class LinkRun {
 public:
@@ -49,7 +58,7 @@ public:
         const QString device = optionValue(args, QStringLiteral("--port"));
         PinRunDevice(device);
         if (args.contains(QStringLiteral("--password")))
-            Link().ProgPassword = optionValue(args, QStringLiteral("--password"));
+            UseCliPassword(optionValue(args, QStringLiteral("--password")));
         port.setTrace(&trace);
     }
 
@@ -102,6 +111,9 @@ int runRead(const CliArgs &args)
     QString problem;
     if (!parseSafetyOptions(args, false, &safe, &problem))
         return usageError(problem);
+    // A target that cannot take the file is found before the 13-second transfer.
+    if (!CheckOutputPath(out))
+        return 1;
     LinkRun link(args);
     if (!link.openTrace(args))
         return 1;
@@ -155,13 +167,13 @@ void printInfo(const RadioInfo &r, bool json)
         QJsonObject o;
         o[QStringLiteral("bandMode")] = r.bandMode;
         for (const auto &f : fields)
-            o[f.first] = trimmedEnd(f.second);
+            o[f.first] = EscapeControls(trimmedEnd(f.second));
         std::printf("%s\n", QJsonDocument(o).toJson(QJsonDocument::Compact).constData());
         return;
     }
     std::printf("bandMode: %d (%s)\n", r.bandMode, qPrintable(BandName(r.bandMode)));
     for (const auto &f : fields)
-        std::printf("%s: %s\n", qPrintable(f.first), qPrintable(trimmedEnd(f.second)));
+        std::printf("%s: %s\n", qPrintable(f.first), qPrintable(EscapeControls(trimmedEnd(f.second))));
 }
 
 int runInfo(const CliArgs &args)

@@ -1,6 +1,7 @@
 // tarven-cli: the command-line tool over the same core as the desktop program.
 #include "CliCommands.h"
 #include "CliPorts.h"
+#include "CliPrompts.h"
 #include "CliUsage.h"
 #include "Startup.h"
 #include "VersionTable.h"
@@ -10,6 +11,8 @@
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    CliPrompts cliPrompts;
+    setPrompts(&cliPrompts);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
         printUsage(stderr);

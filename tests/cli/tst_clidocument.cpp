@@ -1,12 +1,12 @@
 // tarven-cli new and dump, run as a user would run them.
 
+#include "CliProcess.h"
+
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
-
-#include "CliProcess.h"
 
 
 class TestCliDocument : public QObject {

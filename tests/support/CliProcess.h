@@ -9,10 +9,15 @@ struct CliResult {
     QByteArray err;
 };
 
+inline QString CliPath()
+{
+    return QStringLiteral(TARVEN_TEST_PROGRAM_DIR "/tarven-cli");
+}
+
 inline CliResult cli(const QStringList &args)
 {
     QProcess p;
-    p.start(QStringLiteral(TARVEN_TEST_PROGRAM_DIR "/tarven-cli"), args);
-    p.waitForFinished(30000);
+    p.start(CliPath(), args);
+    p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
 }

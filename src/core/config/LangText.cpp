@@ -23,6 +23,10 @@ constexpr SectionRange kSections[] = {
 // Longest text a language file may give, including room for the terminating NUL.
 constexpr int kTextBufferSize = 255;
 
+constexpr int kFirstMessageText = 9000;
+constexpr int kLastMessageText = 9999;
+constexpr int kFirstAdditionText = 30000;
+
 } // namespace
 
 QString LangSection(int id)
@@ -39,10 +43,28 @@ QString LanguageFilePath()
     return ProgramDir() + QStringLiteral("/language/") + Run().LanguageFile;
 }
 
-// Read afresh on every call, so a change of language applies to every later text.
+namespace {
+QString TextIn(const QString &file, int id)
+{
+    return ReadProfileString(file, LangSection(id), QString::number(id), QString(), kTextBufferSize)
+        .trimmed();
+}
+
+// Messages and the texts of the additions are never left empty: an empty message box
+// tells the user nothing.
+bool NeedsFallback(int id)
+{
+    return (id >= kFirstMessageText && id <= kLastMessageText) || id >= kFirstAdditionText;
+}
+}
+
+// Looked up on every call (the parsed file is reused until it changes), so a change of
+// language applies to every later text.
 QString LangText(int id)
 {
-    return ReadProfileString(LanguageFilePath(), LangSection(id), QString::number(id), QString(),
-                             kTextBufferSize)
-        .trimmed();
+    const QString text = TextIn(LanguageFilePath(), id);
+    if (!text.isEmpty() || !NeedsFallback(id))
+        return text;
+    const QString english = TextIn(ProgramDir() + QStringLiteral("/language/english.ini"), id);
+    return english.isEmpty() ? QString::number(id) : english;
 }

@@ -1,5 +1,8 @@
 #include "ProfileFile.h"
 
+#include "ProfileCache.h"
+#include "ProfileLines.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,150 +10,9 @@
 
 #include <algorithm>
 
-// Profile files are read and rewritten as a stream of lines, so a file of any size is
-// handled in bounded memory: only the first bytes of a line (its "head") are ever looked
-// at, the rest of an overlong line is skipped when reading and copied through unchanged
-// when rewriting. Lines end with LF or CR LF; a NUL ends the meaningful part of a line.
+using namespace ProfileLines;
 
 namespace {
-
-constexpr qsizetype kChunkBytes = 64 * 1024;
-constexpr qsizetype kMinHeadBytes = 64 * 1024;
-constexpr qsizetype kMaxHeadBytes = 4 * 1024 * 1024;
-
-class LineReader {
-public:
-    explicit LineReader(QIODevice &in) : in_(in) {}
-
-    // The next line: up to `cap` bytes of it in `head`, its terminator included when it
-    // fits. `complete` is false when more of the line is left for finishLine().
-    // Returns false at the end of the input.
-    bool nextHead(QByteArray &head, qsizetype cap, bool &complete)
-    {
-        for (;;) {
-            const qsizetype available = buf_.size() - pos_;
-            const qsizetype nl = buf_.indexOf('\n', pos_);
-            if (nl >= 0 && nl - pos_ + 1 <= cap) {
-                head = buf_.mid(pos_, nl - pos_ + 1);
-                pos_ = nl + 1;
-                complete = true;
-                return true;
-            }
-            if (available >= cap) {
-                head = buf_.mid(pos_, cap);
-                pos_ += cap;
-                complete = false;
-                return true;
-            }
-            if (eof_) {
-                if (available == 0)
-                    return false;
-                head = buf_.mid(pos_);
-                pos_ = buf_.size();
-                complete = true;
-                return true;
-            }
-            fill();
-        }
-    }
-
-    // Passes the rest of the current line, terminator included, to `sink` (dropped when
-    // null). Returns whether the line ended with a line feed; false when `sink` failed.
-    bool finishLine(QIODevice *sink, bool &endedWithNewline)
-    {
-        endedWithNewline = false;
-        for (;;) {
-            const qsizetype nl = buf_.indexOf('\n', pos_);
-            const qsizetype end = nl >= 0 ? nl + 1 : buf_.size();
-            if (sink && end > pos_ && sink->write(buf_.constData() + pos_, end - pos_) != end - pos_)
-                return false;
-            pos_ = end;
-            if (nl >= 0) {
-                endedWithNewline = true;
-                return true;
-            }
-            if (eof_)
-                return true;
-            fill();
-        }
-    }
-
-    bool failed() const { return failed_; }
-
-private:
-    void fill()
-    {
-        buf_.remove(0, pos_);
-        pos_ = 0;
-        const qsizetype old = buf_.size();
-        buf_.resize(old + kChunkBytes);
-        const qint64 got = in_.read(buf_.data() + old, kChunkBytes);
-        if (got < 0)
-            failed_ = true;
-        buf_.resize(old + std::max<qint64>(got, 0));
-        if (got <= 0)
-            eof_ = true;
-    }
-
-    QIODevice &in_;
-    QByteArray buf_;
-    qsizetype pos_ = 0;
-    bool eof_ = false;
-    bool failed_ = false;
-};
-
-enum class LineKind { Blank, Comment, Section, Key, Other };
-
-struct IniLine {
-    LineKind kind = LineKind::Other;
-    QString name;   // section name or key name, trimmed
-    QString value;  // value of a key line, trimmed
-};
-
-// The text of a line head: without its terminator, cut at the first NUL, decoded as
-// UTF-8 (invalid bytes become replacement characters), without a leading byte order mark.
-QString LineText(QByteArray head, bool firstLine)
-{
-    if (head.endsWith('\n'))
-        head.chop(1);
-    if (head.endsWith('\r'))
-        head.chop(1);
-    const qsizetype nul = head.indexOf('\0');
-    if (nul >= 0)
-        head.truncate(nul);
-    if (firstLine && head.startsWith("\xEF\xBB\xBF"))
-        head.remove(0, 3);
-    return QString::fromUtf8(head);
-}
-
-IniLine Classify(const QString &text)
-{
-    IniLine line;
-    const QString t = text.trimmed();
-    if (t.isEmpty()) {
-        line.kind = LineKind::Blank;
-    } else if (t.startsWith(QLatin1Char(';'))) {
-        line.kind = LineKind::Comment;
-    } else if (t.startsWith(QLatin1Char('['))) {
-        // A header without its closing bracket still opens a section named by the rest.
-        const qsizetype close = t.indexOf(QLatin1Char(']'));
-        line.kind = LineKind::Section;
-        line.name = t.mid(1, close < 0 ? -1 : close - 1).trimmed();
-    } else {
-        const qsizetype eq = t.indexOf(QLatin1Char('='));
-        if (eq > 0) {
-            line.kind = LineKind::Key;
-            line.name = t.left(eq).trimmed();
-            line.value = t.mid(eq + 1).trimmed();
-        }
-    }
-    return line;
-}
-
-bool SameName(const QString &a, const QString &b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
 
 // Cuts a text to at most maxChars UTF-16 units without splitting a surrogate pair.
 QString Limited(QString text, int maxChars)
@@ -194,46 +56,10 @@ QString ReadProfileString(const QString &file, const QString &section, const QSt
                           const QString &fallback, int bufferSize)
 {
     const int maxChars = std::max(0, bufferSize - 1);
-    const QString wantedSection = section.trimmed();
-    const QString wantedKey = key.trimmed();
-    if (file.isEmpty() || wantedSection.isEmpty() || wantedKey.isEmpty())
+    if (file.isEmpty() || section.trimmed().isEmpty() || key.trimmed().isEmpty())
         return Limited(fallback, maxChars);
-
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
-        return Limited(fallback, maxChars);
-
-    // Enough of a line to hold the key, the separator and a value of the buffer size in
-    // UTF-8 (up to 4 bytes a character), within fixed bounds.
-    const qsizetype cap = std::clamp<qsizetype>(
-        4 * (qsizetype(maxChars) + wantedKey.size()) + 1024, kMinHeadBytes, kMaxHeadBytes);
-
-    LineReader reader(in);
-    QByteArray head;
-    bool complete = false;
-    bool firstLine = true;
-    bool inSection = false;
-    bool sectionSeen = false;
-    while (reader.nextHead(head, cap, complete)) {
-        const IniLine line = Classify(LineText(head, firstLine));
-        firstLine = false;
-        if (!complete) {
-            bool newline = false;
-            reader.finishLine(nullptr, newline);
-        }
-        if (line.kind == LineKind::Section) {
-            // Only the first section of a name counts, as for writing.
-            if (inSection)
-                break;
-            if (!sectionSeen && SameName(line.name, wantedSection)) {
-                inSection = true;
-                sectionSeen = true;
-            }
-        } else if (inSection && line.kind == LineKind::Key && SameName(line.name, wantedKey)) {
-            return Limited(line.value, maxChars);
-        }
-    }
-    return Limited(fallback, maxChars);
+    const std::optional<QString> value = ProfileCache::Lookup(file, section, key);
+    return Limited(value ? *value : fallback, maxChars);
 }
 
 bool WriteProfileString(const QString &file, const QString &section, const QString &key,
@@ -360,5 +186,7 @@ bool WriteProfileString(const QString &file, const QString &section, const QStri
         out.cancelWriting();
         return false;
     }
+    // The rewrite may keep the size and the time stamp's resolution: forget the old parse.
+    ProfileCache::Forget(file);
     return out.commit();
 }

@@ -92,25 +92,27 @@ QString VersionMessage(const QString &soft, const QString &firm, int mode)
         + QLatin1Char(' ') + ShownVersion(soft);
 }
 
-void RunVersionFor(const QString &firm)
+bool RunVersionFor(const QString &firm)
 {
-    if (!prompts().confirmEnd())
-        return;
     const QString soft = SoftForFirm(firm);
     if (soft.isEmpty()) {
+        // Nothing can take over, so this program stays with its document.
         prompts().message(LangText(9063));
-    } else {
-        const QString exe = QCoreApplication::instance()
-            ? QFileInfo(QCoreApplication::applicationFilePath()).fileName()
-            : QStringLiteral("tarven");
-        const QString program = ParentDir() + QLatin1Char('/') + soft + QLatin1Char('/') + exe;
-        // When the other release cannot be started, this one keeps running with its document.
-        if (!QProcess::startDetached(program, {})) {
-            prompts().message(LangText(9063) + QStringLiteral("\r\n") + QDir::toNativeSeparators(program));
-            return;
-        }
+        return false;
+    }
+    if (!prompts().confirmEnd())
+        return false;
+    const QString exe = QCoreApplication::instance()
+        ? QFileInfo(QCoreApplication::applicationFilePath()).fileName()
+        : QStringLiteral("tarven");
+    const QString program = ParentDir() + QLatin1Char('/') + soft + QLatin1Char('/') + exe;
+    // When the other release cannot be started, this one keeps running with its document.
+    if (!QProcess::startDetached(program, {})) {
+        prompts().message(LangText(9063) + QStringLiteral("\r\n") + QDir::toNativeSeparators(program));
+        return false;
     }
     prompts().endProgram();
+    return true;
 }
 
 bool IsVersionText(const QString &text)

@@ -10,7 +10,9 @@ bool IsPairListed(const QString &soft, const QString &firm);
 QString SoftForFirm(const QString &firm);
 QString ShownVersion(const QString &v);          // "V100" -> "V1.00"
 QString VersionMessage(const QString &soft, const QString &firm, int mode);   // 0 radio, 1 file
-// Starts the release that supports the firmware (or says none does) and ends this program;
-// when that release cannot be started, says so and keeps this program running.
-void RunVersionFor(const QString &firm);
+// Starts the release that supports the firmware and ends this program (after the
+// unsaved-changes question). True only when that release really started; when none
+// supports the version, the question is declined or the start fails, this program says
+// so where needed and keeps running with its document.
+bool RunVersionFor(const QString &firm);
 bool IsVersionText(const QString &text);

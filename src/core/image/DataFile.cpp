@@ -4,14 +4,19 @@
 #include "LangText.h"
 #include "ModFun.h"
 #include "Models.h"
+#include "PackCheck.h"
 #include "Prompts.h"
 #include "RadioImage.h"
 #include "RunSettings.h"
+#include "SaveTarget.h"
 #include "VersionTable.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 constexpr int kModelRecordBytes = 13;
@@ -37,6 +42,24 @@ QByteArray readBytes(const QString &path, qint64 maxBytes, QString *error)
     if (error && f.error() != QFileDevice::NoError)
         *error = f.errorString();
     return data;
+}
+
+QString tooShort(qsizetype size)
+{
+    return QStringLiteral("the file is too short (%1 of %2 bytes)").arg(size).arg(kDataFileBytes);
+}
+
+// Printable ASCII, as model names are: no control bytes, nothing above 7E.
+bool IsModelNameText(const QString &name)
+{
+    const QString t = TrimAtNul(name).trimmed();
+    if (t.isEmpty())
+        return false;
+    for (QChar ch : t) {
+        if (ch.unicode() < 0x20 || ch.unicode() > 0x7E)
+            return false;
+    }
+    return true;
 }
 }
 
@@ -78,60 +101,78 @@ bool ReadHeaderOnly(const QString &path, ImageHeader &into)
 
 bool WriteImageFile(const QString &path, const RadioImage &img, QString *error)
 {
+    const SaveTarget target = ResolveSaveTarget(path);
+    if (target.path.isEmpty()) {
+        if (error)
+            *error = target.problem;
+        return false;
+    }
     // A new file replaces the old one only when completely written, so a failed save
-    // never damages the previous file.
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
+    // never damages the previous file. Unbuffered, a full disk fails the write itself,
+    // with its reason; a failed commit removes the temporary file and forgets why.
+    QSaveFile f(target.path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (error)
             *error = f.errorString();
         return false;
     }
     const QByteArray bytes = img.toBytes();
-    if (f.write(bytes) != bytes.size() || !f.commit()) {
-        if (error)
-            *error = f.errorString();
-        f.cancelWriting();
-        return false;
+    QString reason;
+    errno = 0;
+    if (f.write(bytes) != bytes.size()) {
+        // A short write (a file size limit, a full disk) may leave no reason in the file.
+        reason = f.error() == QFileDevice::NoError && errno ? QString::fromLocal8Bit(std::strerror(errno))
+                                                           : f.errorString();
     }
-    return true;
+    errno = 0;
+    if (reason.isEmpty() && f.commit())
+        return true;
+    if (reason.isEmpty())
+        reason = errno ? QString::fromLocal8Bit(std::strerror(errno)) : f.errorString();
+    f.cancelWriting();
+    if (error)
+        *error = reason;
+    return false;
 }
 
 FileResult OpenDataFile(const QString &path)
 {
+    // One read of at most one byte more than a data file: a pipe can be read only once,
+    // and bytes beyond the data file are ignored.
     QString error;
-    const QByteArray head = readBytes(path, kModelRecordBytes, &error);
-    if (head.size() < kModelRecordBytes) {
-        fileError(path, error.isEmpty() ? QStringLiteral("the file is too short (%1 of %2 bytes)").arg(head.size()).arg(kDataFileBytes) : error);
+    const QByteArray data = readBytes(path, kDataFileBytes + 1, &error);
+    if (data.size() < kModelRecordBytes) {
+        fileError(path, error.isEmpty() ? tooShort(data.size()) : error);
         return FileResult::FileError;
     }
     ModelRecord model;
-    std::copy_n(head.constData(), 7, model.name.begin());
-    std::copy_n(head.constData() + 9, 4, model.version.begin());
+    std::copy_n(data.constData(), 7, model.name.begin());
+    std::copy_n(data.constData() + 9, 4, model.version.begin());
 
-    if (TrimAtNul(model.nameText()) != TrimAtNul(Run().modelName)) {
-        prompts().message(LangText(9012), MsgIcon::None);
-        return FileResult::WrongModel;
-    }
     const QString version = model.versionText();
+    if (TrimAtNul(model.nameText()) != TrimAtNul(Run().modelName)) {
+        // Another radio's file names a model and a version; anything else is no data file.
+        const bool otherModel = IsModelNameText(model.nameText()) && IsVersionText(version);
+        prompts().message(LangText(otherModel ? 9012 : 9070), MsgIcon::None);
+        return otherModel ? FileResult::WrongModel : FileResult::FileError;
+    }
     if (!IsVersionText(version)) {
         prompts().message(LangText(9065), MsgIcon::None);
         return FileResult::BadVersion;
     }
     if (!IsPairListed(Run().ProgramVersion, TrimAtNul(version))) {
         const QString question = VersionMessage(Run().ProgramVersion, TrimAtNul(version), 1);
-        if (prompts().ask(question, AskButtons::YesNo, MsgIcon::Question) == Answer::Yes) {
-            RunVersionFor(TrimAtNul(version));
+        if (prompts().ask(question, AskButtons::YesNo, MsgIcon::Question) == Answer::Yes
+            && RunVersionFor(TrimAtNul(version)))
             return FileResult::VersionSwitched;
-        }
         return FileResult::VersionDeclined;
     }
 
-    const QByteArray data = readBytes(path, kDataFileBytes, &error);
     if (data.size() < kDataFileBytes) {
-        fileError(path, error.isEmpty() ? QStringLiteral("the file is too short (%1 of %2 bytes)").arg(data.size()).arg(kDataFileBytes) : error);
+        fileError(path, error.isEmpty() ? tooShort(data.size()) : error);
         return FileResult::FileError;
     }
-    RadioImage loaded = RadioImage::fromBytes(data);
+    RadioImage loaded = RadioImage::fromBytes(data.left(kDataFileBytes));
     if (!IsValidBand(loaded.header.model.bandMode)) {
         prompts().message(QString::fromLatin1(kCountryModeError), MsgIcon::Critical);
         return FileResult::BandError;
@@ -146,14 +187,23 @@ FileResult OpenDataFile(const QString &path)
     Saved() = loaded;
     LoadFromSavedCopy();
     Doc().Untitled = false;
+    // A damaged settings area or frequency opens (nothing is lost), with one warning
+    // that names what the windows will show wrongly.
+    const QStringList problems = ProblemsOfOpenedImage(Image());
+    if (!problems.isEmpty())
+        prompts().message(ProblemListText(LangText(30016), problems), MsgIcon::Warning);
     return FileResult::Ok;
 }
 
 FileResult SaveDataFile(const QString &path)
 {
+    // The saved copy follows only a save that really wrote the file; after a failed
+    // save the document still counts as modified, so no later question is skipped.
+    const RadioImage before = Saved();
     SaveToSavedCopy();
     QString error;
     if (!WriteImageFile(path, Saved(), &error)) {
+        Saved() = before;
         fileError(path, error);
         return FileResult::FileError;
     }

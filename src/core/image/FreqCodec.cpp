@@ -29,10 +29,6 @@ constexpr int kDcs[104] = {
     455, 462, 464, 465, 466, 503, 506, 516, 523, 526, 532, 546, 565, 606, 612, 624, 627, 631,
     632, 654, 662, 664, 703, 712, 723, 731, 732, 734, 743, 754};
 
-QString lowerLimitText()
-{
-    return QString::number(Run().bandLow, 'f', 5);
-}
 }
 
 bool IsNumericText(const QString &text)
@@ -88,22 +84,33 @@ QString DigitsToFreqText(const QString &digits)
 {
     if (IsNoFrequency(digits))
         return QString();
+    // Stored bytes that are no frequency (a radio's FF FF FF, nibbles A to F, a damaged
+    // file) are shown as such, without a message: a grid would otherwise raise one per row.
+    if (!IsFrequencyDigits(digits))
+        return LangText(30002);
     const QString t = TrimAtNul(digits);
-    bool allDigits = !t.isEmpty();
-    for (QChar c : t)
-        allDigits = allDigits && c.isDigit() && c.unicode() < 128;
-    if (!allDigits) {
-        prompts().message(QStringLiteral("Not IsNumeric"));
-        return lowerLimitText();
-    }
     const QString withDot = t.left(3) + QLatin1Char('.') + t.mid(3);
     return FormatFreq(NumericValue(withDot));
+}
+
+bool IsFrequencyDigits(const QString &digits)
+{
+    if (IsNoFrequency(digits))
+        return true;
+    const QString t = TrimAtNul(digits);
+    if (t.isEmpty())
+        return false;
+    for (QChar c : t) {
+        if (c.unicode() < '0' || c.unicode() > '9')
+            return false;
+    }
+    return true;
 }
 
 QString FreqDisplayText(const QString &digits, int group, int band)
 {
     QString text = DigitsToFreqText(digits);
-    if (text.size() < 3 || band != 0)
+    if (text.size() < 3 || band != 0 || !IsFrequencyDigits(digits))
         return text;
     if (group == kCbGroupUk || (group == kCbMemGroup && NumericValue(text) > kCbUpperLimit))
         text = text.left(text.size() - 3) + QStringLiteral("125");

@@ -13,7 +13,12 @@ double NumericValue(const QString &text);       // 0 when not numeric
 QString FormatFreq(double mhz);                 // "#0.00000"
 
 QString FreqTextToDigits(const QString &text);  // "28.015" -> "02801500"
-QString DigitsToFreqText(const QString &digits);   // "02801500" -> "28.01500"; "" for none
+// "02801500" -> "28.01500"; "" for none; language text 30002 for stored characters that
+// are no decimal digits.
+QString DigitsToFreqText(const QString &digits);
+// True for decimal digits or no frequency; false for what only a damaged file or a
+// radio's unused bytes hold.
+bool IsFrequencyDigits(const QString &digits);
 QString FreqDisplayText(const QString &digits, int group, int band);   // UK rule applied
 bool IsNoFrequency(const QString &digits);
 double SnapToRaster(double mhz);                // 5 kHz steps from the band's lower limit

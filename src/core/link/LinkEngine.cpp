@@ -16,6 +16,8 @@
 #include "RunSettings.h"
 #include "VersionTable.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 using namespace LinkFrames;
@@ -77,6 +79,7 @@ void LinkEngine::prepareOperation(int operation)
     s.PasswordRetries = kPasswordRetries;
     portFailed_ = false;
     portFailure_.clear();
+    sendAgainInARow_ = 0;
 }
 
 bool LinkEngine::openLinkPort(int operation)
@@ -87,7 +90,7 @@ bool LinkEngine::openLinkPort(int operation)
 
 bool LinkEngine::StartRead(Confirm confirm)
 {
-    if (isBusy())
+    if (refusedWhileBusy())
         return false;
     st().LinkOperation = LinkRead;
     st().ReadState = 0;
@@ -114,7 +117,7 @@ bool LinkEngine::StartRead(Confirm confirm)
 
 bool LinkEngine::StartWrite(Confirm confirm)
 {
-    if (isBusy())
+    if (refusedWhileBusy())
         return false;
     // Nothing goes to the radio unless every value has its exact place there.
     const QStringList problems = ValuesThatDoNotFit(Image());
@@ -148,7 +151,7 @@ bool LinkEngine::StartWrite(Confirm confirm)
 
 bool LinkEngine::StartRadioInfoRead()
 {
-    if (isBusy())
+    if (refusedWhileBusy())
         return false;
     st().LinkOperation = LinkRadioInfo;
     if (!openLinkPort(LinkRadioInfo)) {
@@ -178,6 +181,19 @@ void LinkEngine::beginTransfer(int operation)
     }
     st().EntryRetries = 0;
     sendEntry();
+}
+
+bool LinkEngine::refusedWhileBusy()
+{
+    const int running = st().LinkOperation;
+    if (running == LinkIdle)
+        return false;
+    // The name of the running command as its menu entry shows it.
+    const int menuText = running == LinkRead ? 10301 : running == LinkWrite ? 10302 : 10207;
+    QString name = LangText(menuText);
+    name.remove(QRegularExpression(QStringLiteral("\\(&.\\)$"))).remove(QLatin1Char('&'));
+    prompts().message(LangText(30005) + QLatin1Char(' ') + name, MsgIcon::Information);
+    return true;
 }
 
 bool LinkEngine::ApplyReadToImage()
@@ -299,6 +315,16 @@ void LinkEngine::recognise(const QByteArray &frame)
         // reply is ignored and the time-out stays armed, so the operation still ends.
         if (s.LinkOperation == LinkWrite && s.WriteState == 4) {
             waitTimer_.stop();
+            // A radio that refuses the same frame again and again must not keep the
+            // write going for ever: so many refusals in a row count as one failed try.
+            if (++sendAgainInARow_ >= kMaxSendAgainInARow) {
+                sendAgainInARow_ = 0;
+                if (LinkTrace *t = port_.trace())
+                    t->note(QStringLiteral("%1 send-again replies in a row, block %2")
+                                .arg(kMaxSendAgainInARow).arg(s.BlockAddress));
+                blockFailed();
+                return;
+            }
             repeatWriteBlock();
         }
         return;
@@ -381,6 +407,7 @@ void LinkEngine::onPasswordBlock(const QByteArray &data)
 void LinkEngine::advance()
 {
     waitTimer_.stop();
+    sendAgainInARow_ = 0;
     LinkState &s = st();
     switch (s.LinkOperation) {
     case LinkRead:
@@ -508,16 +535,7 @@ void LinkEngine::onTimeout()
                 askRetry();
         } else if ((s.LinkOperation == LinkRead && (state == 4 || state == 5))
                    || (s.LinkOperation == LinkWrite && state == 4)) {
-            const int k = s.BlockAddress / kBlockLength;
-            if (k < 0 || k >= s.BlockRetries.size() || s.BlockRetries[k] < 1) {
-                askRetry();
-            } else {
-                --s.BlockRetries[k];
-                if (s.LinkOperation == LinkRead)
-                    repeatReadBlock();
-                else
-                    repeatWriteBlock();
-            }
+            blockFailed();
         } else if (state == kStateEnd) {
             finish(true);   // the acknowledge of "END" is not required
         }
@@ -538,6 +556,22 @@ void LinkEngine::onTimeout()
             finish(true);   // as read and write: the lost acknowledge of "END" is no failure
         }
     }
+}
+
+void LinkEngine::blockFailed()
+{
+    LinkState &s = st();
+    sendAgainInARow_ = 0;
+    const int k = s.BlockAddress / kBlockLength;
+    if (k < 0 || k >= s.BlockRetries.size() || s.BlockRetries[k] < 1) {
+        askRetry();
+        return;
+    }
+    --s.BlockRetries[k];
+    if (s.LinkOperation == LinkRead)
+        repeatReadBlock();
+    else
+        repeatWriteBlock();
 }
 
 void LinkEngine::askRetry()
@@ -653,13 +687,19 @@ bool LinkEngine::portLostDuringPrompt()
 
 void LinkEngine::endOnPortFailure()
 {
-    if (st().LinkOperation == LinkIdle)
+    const LinkState &s = st();
+    if (s.LinkOperation == LinkIdle)
         return;
-    QString reason = portFailure_;
-    if (reason.isEmpty())
-        reason = port_.errorString();
-    const QString device = port_.portName();
+    // The system's reason ("Inappropriate ioctl for device" for a pulled cable) means
+    // nothing to the user; it goes to the trace, the message says what happened.
+    const QString reason = portFailure_.isEmpty() ? port_.errorString() : portFailure_;
+    if (LinkTrace *t = port_.trace())
+        t->note(QStringLiteral("device lost: %1").arg(reason));
+    const bool partialWrite = s.LinkOperation == LinkWrite && s.WriteState >= 4;
+    QString text = LangText(9066) + QStringLiteral("\r\n") + port_.portName() + QStringLiteral(": ")
+        + LangText(30003);
+    if (partialWrite)
+        text += QStringLiteral("\r\n") + LangText(30004);
     finish(false);
-    prompts().message(LangText(9066) + QStringLiteral("\r\n") + device + QStringLiteral(": ") + reason,
-                      MsgIcon::Critical);
+    prompts().message(text, MsgIcon::Critical);
 }

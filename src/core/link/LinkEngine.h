@@ -41,12 +41,14 @@ class LinkEngine : public QObject {
     Q_OBJECT
 public:
     static constexpr int kWaitTimerMs = 150;
+    // Send-again (0A) replies in a row to one data frame that count as one failed try.
+    static constexpr int kMaxSendAgainInARow = 10;
     enum class Confirm { Ask, Given };
 
     LinkEngine(MSComm1 &port, LinkUi &ui, QObject *parent = nullptr);
 
-    // False when nothing was started (busy, port cannot be opened, cancelled, or a write
-    // whose image does not fit the radio).
+    // False when nothing was started (busy: a message names the running command; port
+    // cannot be opened, cancelled, or a write whose image does not fit the radio).
     bool StartRead(Confirm confirm = Confirm::Ask);
     bool StartWrite(Confirm confirm = Confirm::Ask);
     bool StartRadioInfoRead();
@@ -66,11 +68,17 @@ public:
 
     MSComm1 &port() { return port_; }
 
+    // The engine's reaction to one whole reply (what OnComm cuts from the receive buffer
+    // at RThreshold); the fuzz targets feed frames through here.
+    void feedReply(const QByteArray &frame) { recognise(frame); }
+
 signals:
     void transferConfirmed(int operation);
     void operationFinished(int operation, bool success);
 
 private:
+    // True, after saying which command runs, when another operation has not ended.
+    bool refusedWhileBusy();
     bool openLinkPort(int operation);
     void prepareOperation(int operation);
     void beginTransfer(int operation);
@@ -91,6 +99,7 @@ private:
     void storeBlock(const QByteArray &data);
     void advance();
     void onTimeout();
+    void blockFailed();   // a block's try failed: repeat it while tries are left, else ask
     bool checkRadioModel();
     bool passesModelCheck();
     void askRetry();
@@ -121,4 +130,5 @@ private:
     bool verifying_ = false;          // the read back after a write runs
     QByteArray sentBuffer_;           // what the write sent, while it is read back
     LinkOutcome outcome_;
+    int sendAgainInARow_ = 0;
 };

@@ -109,6 +109,12 @@ bool channelBits(int n, int &presence, int &scan, int &bit)
     return false;
 }
 
+bool isHexDigit(QChar ch)
+{
+    const char16_t u = ch.unicode();
+    return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'F') || (u >= 'a' && u <= 'f');
+}
+
 uint8_t dtmfDigitValue(QChar ch)
 {
     if (ch == QLatin1Char('*'))
@@ -148,8 +154,10 @@ bool FrequencyBytes(const QString &freqText, std::array<uint8_t, 3> &bytes, bool
         t.append(QLatin1Char('0'));
     const QString lead = t.left(1);
     t = t.mid(1, 6);
+    // Three two-digit hexadecimal numbers: a radio may hold nibbles A to F (or FF FF FF
+    // in a present channel), and what a read brings must be written back unchanged.
     for (QChar ch : t) {
-        if (!ch.isDigit() || ch.unicode() > '9')
+        if (!isHexDigit(ch))
             return false;
     }
     // The first digit (tens of MHz above 99) has no place in the radio.

@@ -20,7 +20,9 @@ bool UnpackImageFrom(const QByteArray &buffer, int radioBand, RadioImage &img);
 
 // The frequency bytes 0..2 of a channel: 6 BCD digits, byte 2 most significant, taken from
 // the 2nd to 7th digit of the frequency text. `empty` when the text is blank or
-// "FFFFFFFF" (bytes FF FF FF). False when the text holds no valid frequency digits.
+// "FFFFFFFF" (bytes FF FF FF). Accepts every text UnpackImageFrom produces (hexadecimal
+// nibbles included), so a read written back is unchanged; false when the text holds
+// characters that are no hexadecimal digits or a leading digit the radio has no place for.
 bool FrequencyBytes(const QString &freqText, std::array<uint8_t, 3> &bytes, bool *empty);
 QString FrequencyText(const uint8_t *bytes3);   // "0" + 6 hex digits + "0"
 

@@ -1,37 +1,88 @@
 #include "PackCheck.h"
 
+#include "ChannelGroup.h"
+#include "DtmfSettingsTable.h"
+#include "FreqCodec.h"
 #include "LangText.h"
 #include "MemoryLayout.h"
 #include "MemoryMap.h"
 #include "ModFun.h"
+#include "OptFeatureTable.h"
 #include "RadioImage.h"
+
+#include <functional>
 
 using namespace MemoryLayout;
 
+// Every line names the place and the value in the words of the windows: the captions of
+// the language file and the channel number, never the field names of the code.
 namespace {
 
 constexpr int kShownProblems = 10;
 
-QString outOfRange(const QString &where, const QString &what, int value, int max)
+// Captions of the channel edit dialog for the fields of a channel.
+int channelFieldCaption(const char *name)
 {
-    return QStringLiteral("%1: %2 = %3 (allowed 0..%4)").arg(where, what).arg(value).arg(max);
+    static const struct {
+        const char *name;
+        int caption;
+    } kCaptions[] = {
+        {"OffSetFre", 15100}, {"DUP", 15006},       {"TSQ", 15007},       {"BUSY", 15010},
+        {"HI_CUT", 15009},    {"NB", 15011},        {"Add_Sub_5K", 15012}, {"AM_FM", 15013},
+        {"Tx_Power", 15014},  {"Public", 15005},    {"RBTone", 15015},    {"DTMF_BOT", 15016},
+        {"DTMF_EOT", 15017},  {"DTMF_Call", 15018},
+    };
+    for (const auto &c : kCaptions) {
+        if (qstrcmp(c.name, name) == 0)
+            return c.caption;
+    }
+    return 0;
 }
 
-void checkRange(QStringList &out, const QString &where, const QString &what, int value, int max)
+QString channelPlace(int number)
+{
+    return LangText(15001) + QLatin1Char(' ') + QString::number(number);
+}
+
+// The texts of a line are looked up only for a value out of range: a whole image is
+// checked before every write and on every open, field by field.
+using Words = std::function<QString()>;
+
+Words text(int id)
+{
+    return [id] { return LangText(id); };
+}
+
+Words fixed(const QString &words)
+{
+    return [words] { return words; };
+}
+
+void checkRange(QStringList &out, const Words &where, const Words &what, int value, int max)
 {
     if (value < 0 || value > max)
-        out << outOfRange(where, what, value, max);
+        out << LangText(30010).arg(where(), what()).arg(value).arg(0).arg(max);
 }
 
-void checkChannelSettings(QStringList &out, const QString &where, const ChannelRecord &c)
+void checkChannelSettings(QStringList &out, const Words &where, const ChannelRecord &c)
 {
     for (const ChannelField &f : kChannelFields) {
         if (f.bits == 16)
             continue;   // the stored 16-bit word holds any value of the field
-        checkRange(out, where, QString::fromLatin1(f.name), c.*f.field, (1 << f.bits) - 1);
+        checkRange(out, where, text(channelFieldCaption(f.name)), c.*f.field, (1 << f.bits) - 1);
     }
-    checkRange(out, where, QStringLiteral("RDCT"), c.RDCT, kMaxToneIndex);
-    checkRange(out, where, QStringLiteral("TDCT"), c.TDCT, kMaxToneIndex);
+    checkRange(out, where, text(15019), c.RDCT, kMaxToneIndex);
+    checkRange(out, where, text(15020), c.TDCT, kMaxToneIndex);
+}
+
+int optionCaption(int option)
+{
+    return option <= kOptionSelectors ? OptionCaptionId(option - 1) : 15600;   // 18, 19: SWR alarm
+}
+
+int dtmfSettingCaption(int setting)
+{
+    return setting < 5 ? DtmfSelectorCaptionId(setting) : 18030;
 }
 
 bool isDtmfDigit(QChar ch)
@@ -40,46 +91,47 @@ bool isDtmfDigit(QChar ch)
     return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'F') || u == '*' || u == '#';
 }
 
-} // namespace
-
-QStringList ValuesThatDoNotFit(const RadioImage &img)
+void checkChannels(QStringList &out, const RadioImage &img, bool withFrequencies)
 {
-    QStringList out;
     for (int s = 0; s < img.count(); ++s) {
         const ChannelRecord &c = img.at(s);
-        const QString where = QStringLiteral("Channel %1").arg(c.number);
+        const int number = c.number;
+        const Words where = [number] { return channelPlace(number); };
         if (channelAddress(c.number) < 0) {
-            out << QStringLiteral("%1: the channel number is outside 1..409").arg(where);
+            out << LangText(30012).arg(where());
             continue;
         }
         std::array<uint8_t, 3> bytes{};
         bool empty = false;
-        if (!FrequencyBytes(c.freqText(), bytes, &empty))
-            out << QStringLiteral("%1: frequency \"%2\" cannot be stored").arg(where, TrimAtNul(c.freqText()));
-        checkRange(out, where, QStringLiteral("Scan"), c.Scan, 1);
+        if (withFrequencies && !FrequencyBytes(c.freqText(), bytes, &empty))
+            out << LangText(30011).arg(where(), TrimAtNul(c.freqText()));
+        checkRange(out, where, text(15008), c.Scan, 1);
         checkChannelSettings(out, where, c);
     }
-    checkChannelSettings(out, QStringLiteral("Common channel settings"), img.header.common);
+}
+
+void checkSettings(QStringList &out, const RadioImage &img)
+{
+    checkChannelSettings(out, text(16101), img.header.common);
 
     const OptionBlock &o = img.header.options;
-    for (const OptionField &f : kOptionFields) {
-        checkRange(out, QStringLiteral("Optional features"),
-                   QStringLiteral("%1 (option %2)").arg(QString::fromLatin1(f.name)).arg(f.option),
-                   *o.option(f.option), (1 << f.bits) - 1);
-    }
-    checkRange(out, QStringLiteral("Optional features"), QStringLiteral("current MEM slot"),
-               o.currentMemSlot, 255);
+    for (const MemoryLayout::OptionField &f : kOptionFields)
+        checkRange(out, text(16000), text(optionCaption(f.option)), *o.option(f.option), (1 << f.bits) - 1);
+    const int band = img.header.model.bandMode;
+    checkRange(out, fixed(GroupName(MemGroupOf(band), band)), text(14052), o.currentMemSlot, 255);
     for (int g = 0; g < kGroupFlags; ++g) {
-        const QString where = QStringLiteral("Group %1").arg(g);
-        checkRange(out, where, QStringLiteral("current channel"), o.groupCurrent[size_t(g)], 255);
-        checkRange(out, where, QStringLiteral("value A"), o.groupValueA[size_t(g)], 255);
-        checkRange(out, where, QStringLiteral("value B"), o.groupValueB[size_t(g)], 255);
+        const Words where = [g, band] {
+            const QString name = GroupName(g, band);
+            return name.isEmpty() ? LangText(15029) + QLatin1Char(' ') + QString::number(g + 1) : name;
+        };
+        checkRange(out, where, text(14052), o.groupCurrent[size_t(g)], 255);
+        checkRange(out, where, text(14053), o.groupValueA[size_t(g)], 255);
+        checkRange(out, where, text(14054), o.groupValueB[size_t(g)], 255);
     }
 
     const DtmfBlock &d = img.header.dtmf;
     for (int i = 0; i < 6; ++i)
-        checkRange(out, QStringLiteral("DTMF settings"), QString::fromLatin1(kDtmfSettingNames[i]),
-                   *d.setting(i), 255);
+        checkRange(out, text(18000), text(dtmfSettingCaption(i)), *d.setting(i), 255);
     for (int k = 1; k <= kDtmfCodes; ++k) {
         const DtmfCode &code = d.codes[size_t(k - 1)];
         if (code.length <= 0 || code.length > kDtmfDigits)
@@ -87,35 +139,62 @@ QStringList ValuesThatDoNotFit(const RadioImage &img)
         const QString digits = TrimAtNul(code.digitsText()).left(code.length);
         for (QChar ch : digits) {
             if (!isDtmfDigit(ch)) {
-                out << QStringLiteral("DTMF code %1: \"%2\" is not a DTMF digit").arg(k).arg(ch);
+                out << LangText(30013).arg(LangText(18003) + QLatin1Char(' ') + QString::number(k), QString(ch));
                 break;
             }
         }
     }
 
-    checkRange(out, QStringLiteral("Key settings"), QStringLiteral("key mode"),
-               img.header.keys.KeyModeSet, 255);
+    checkRange(out, text(25000), text(25008), img.header.keys.KeyModeSet, 255);
     for (int i = 0; i < kKeyFuncs; ++i)
-        checkRange(out, QStringLiteral("Key settings"), QStringLiteral("key %1").arg(i + 1),
-                   img.header.keys.KeyFunc[size_t(i)], 255);
+        checkRange(out, text(25000), fixed(QString::number(i + 1)), img.header.keys.KeyFunc[size_t(i)], 255);
 
     for (int t = 1; t <= kToneTips; ++t) {
         const ToneTip &tip = img.header.tips[size_t(t - 1)];
-        const QString where = QStringLiteral("Tone tip %1").arg(t);
-        checkRange(out, where, QStringLiteral("loop count"), tip.LoopCount, 255);
-        checkRange(out, where, QStringLiteral("loop interval"), tip.LoopInterval, 255);
+        const Words where = [t] { return LangText(29001) + QLatin1Char(' ') + QString::number(t); };
+        checkRange(out, where, text(29002), tip.LoopCount, 255);
+        checkRange(out, where, text(29003), tip.LoopInterval, 255);
         for (int s = 0; s < kToneSteps; ++s) {
-            checkRange(out, where, QStringLiteral("step %1 tone").arg(s + 1), tip.steps[size_t(s)].ToneFreq, 255);
-            checkRange(out, where, QStringLiteral("step %1 length").arg(s + 1), tip.steps[size_t(s)].ToneLen, 255);
+            const Words freq = [s] { return LangText(29100 + s) + QStringLiteral(", ") + LangText(29004); };
+            const Words length = [s] { return LangText(29100 + s) + QStringLiteral(", ") + LangText(29005); };
+            checkRange(out, where, freq, tip.steps[size_t(s)].ToneFreq, 255);
+            checkRange(out, where, length, tip.steps[size_t(s)].ToneLen, 255);
         }
     }
+}
+
+} // namespace
+
+QStringList ValuesThatDoNotFit(const RadioImage &img)
+{
+    QStringList out;
+    checkChannels(out, img, true);
+    checkSettings(out, img);
     return out;
+}
+
+QStringList ProblemsOfOpenedImage(const RadioImage &img)
+{
+    QStringList out;
+    for (int s = 0; s < img.count(); ++s) {
+        const ChannelRecord &c = img.at(s);
+        if (!IsFrequencyDigits(c.freqText()))
+            out << LangText(30015).arg(channelPlace(c.number));
+    }
+    checkChannels(out, img, false);
+    checkSettings(out, img);
+    return out;
+}
+
+QString ProblemListText(const QString &lead, const QStringList &problems)
+{
+    QStringList shown = problems.mid(0, kShownProblems);
+    if (problems.size() > kShownProblems)
+        shown << LangText(30014).arg(problems.size() - kShownProblems);
+    return lead + QStringLiteral("\r\n") + shown.join(QStringLiteral("\r\n"));
 }
 
 QString WriteRefusedText(const QStringList &problems)
 {
-    QStringList shown = problems.mid(0, kShownProblems);
-    if (problems.size() > kShownProblems)
-        shown << QStringLiteral("(%1 more)").arg(problems.size() - kShownProblems);
-    return LangText(9067) + QStringLiteral("\r\n") + shown.join(QStringLiteral("\r\n"));
+    return ProblemListText(LangText(9067), problems);
 }

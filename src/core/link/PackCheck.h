@@ -6,10 +6,16 @@ struct RadioImage;
 
 // Every value of the image that has no exact place in the radio's memory (a field wider
 // than its byte or bits, a channel number without an address, a frequency or DTMF digit
-// the radio cannot hold), one line each naming the channel or setting. Empty when the
-// image can be written. A write is refused before anything is sent when this is not
-// empty, so the radio never receives a silently truncated value.
+// the radio cannot hold), one line each naming the channel or setting with the captions
+// of the windows. Empty when the image can be written. A write is refused before
+// anything is sent when this is not empty, so the radio never receives a silently
+// truncated value.
 QStringList ValuesThatDoNotFit(const RadioImage &img);
+// What an opened file holds outside the ranges of the windows: the same lines, and a
+// line for each channel whose stored frequency is no decimal digits.
+QStringList ProblemsOfOpenedImage(const RadioImage &img);
 
-// The message of a refused write: language text 9067 and the first lines of the list.
+// A message: its lead line, then the first ten lines of the list and how many more.
+QString ProblemListText(const QString &lead, const QStringList &problems);
+// The message of a refused write: language text 9067 and the list.
 QString WriteRefusedText(const QStringList &problems);

@@ -304,6 +304,10 @@ void SimulatedRadio::handle(const QByteArray &command)
     if (!programming_)
         return;
     if (kind == kIdentRequest) {
+        if (dropIdentReplies > 0) {
+            --dropIdentReplies;
+            return;
+        }
         reply(identRecord({model, band, firmware, ctcssDcs}));
     } else if (kind == kReadMark) {
         const int address = uint8_t(command.at(1)) * 256 + uint8_t(command.at(2));

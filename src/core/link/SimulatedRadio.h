@@ -61,6 +61,7 @@ public:
     QHash<int, int> garbageAt;         // read of this block: bytes of the right length
                                        // that are no data frame, n times
     int dropEntryReplies = 0;          // leave this many "PROGRAM" unanswered
+    int dropIdentReplies = 0;          // leave this many identification requests unanswered
     bool silent = false;               // answer nothing at all
     bool loseEndAck = false;           // leave "END" unanswered
     bool endAnswersSendAgain = false;  // answer "END" with 0A instead of 06

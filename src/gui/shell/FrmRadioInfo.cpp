@@ -1,10 +1,12 @@
 #include "FrmRadioInfo.h"
 
 #include "LangText.h"
+#include "ControlChars.h"
 #include "Models.h"
 #include "RadioInfo.h"
 #include "RunSettings.h"
 #include "UiCaptions.h"
+#include "UiChildWindows.h"
 #include "UiComboRules.h"
 
 #include <QComboBox>
@@ -100,7 +102,7 @@ FrmRadioInfo::FrmRadioInfo(QWidget *parent)
     help->setObjectName(QStringLiteral("CommandHelp"));
     help->setVisible(Run().HelpEnabled);
     ShowCloseHelpCaptions(this);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(close, &QPushButton::clicked, this, [this] { CloseChildFrame(this); });
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(close);
@@ -130,16 +132,16 @@ void FrmRadioInfo::ShowByData()
         bandText_->setCurrentIndex(-1);
         bandText_->setPlaceholderText(QString::fromLatin1(kCountryModeError));
     }
-    texts_[SalesAreaCode]->setText(info.salesAreaCode);
-    texts_[SerialNumber]->setText(info.serialNumber);
-    texts_[FactoryDate]->setText(info.factoryDate);
-    texts_[RepairDate]->setText(info.repairDate);
-    reason_->setPlainText(info.repairReason);
-    texts_[VersionInfo]->setText(info.versionInfo);
-    texts_[BatchNumber]->setText(info.batchNumber);
-    texts_[CustomerCode]->setText(info.customerCode);
-    texts_[DealerCode]->setText(info.dealerCode);
-    texts_[StockInDate]->setText(info.stockInDate);
-    texts_[SaleDate]->setText(info.saleDate);
-    texts_[Handler]->setText(info.handler);
+    texts_[SalesAreaCode]->setText(DropControls(info.salesAreaCode));
+    texts_[SerialNumber]->setText(DropControls(info.serialNumber));
+    texts_[FactoryDate]->setText(DropControls(info.factoryDate));
+    texts_[RepairDate]->setText(DropControls(info.repairDate));
+    reason_->setPlainText(DropControls(info.repairReason));
+    texts_[VersionInfo]->setText(DropControls(info.versionInfo));
+    texts_[BatchNumber]->setText(DropControls(info.batchNumber));
+    texts_[CustomerCode]->setText(DropControls(info.customerCode));
+    texts_[DealerCode]->setText(DropControls(info.dealerCode));
+    texts_[StockInDate]->setText(DropControls(info.stockInDate));
+    texts_[SaleDate]->setText(DropControls(info.saleDate));
+    texts_[Handler]->setText(DropControls(info.handler));
 }

@@ -127,6 +127,14 @@ void CascadeChildWindows()
     }
 }
 
+void CloseChildFrame(QWidget *window)
+{
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(window->parentWidget()))
+        frame->close();
+    else
+        window->close();
+}
+
 void UnloadByName(const QString &name)
 {
     for (QWidget *w : LoadedWindows(name)) {

@@ -26,6 +26,9 @@ QWidget *ShowChild(const QString &name);
 void CascadeChildWindows();
 // Closes and deletes every loaded window with that name.
 void UnloadByName(const QString &name);
+// Closes a window's MDI frame with it (as the frame's close box does); a window
+// without a frame just closes.
+void CloseChildFrame(QWidget *window);
 // Closes every child window of the MDI area.
 void CloseAllChildWindows();
 // Calls a public method of every loaded window of that name (no-op when none).

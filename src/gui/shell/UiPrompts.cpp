@@ -1,5 +1,6 @@
 #include "UiPrompts.h"
 
+#include "ControlChars.h"
 #include "DocumentCommands.h"
 #include "LangText.h"
 
@@ -50,7 +51,8 @@ QString appTitle()
 
 void UiPrompts::message(const QString &text, MsgIcon icon)
 {
-    QMessageBox box(boxIcon(icon), appTitle(), text, QMessageBox::Ok, parent_);
+    // Texts may carry what a radio sent (a firmware version); control bytes are dropped.
+    QMessageBox box(boxIcon(icon), appTitle(), DropControls(text, LineBreaks::Keep), QMessageBox::Ok, parent_);
     box.exec();
 }
 
@@ -61,7 +63,8 @@ Answer UiPrompts::ask(const QString &text, AskButtons buttons, MsgIcon icon)
 
 Answer UiPrompts::askTitled(const QString &title, const QString &text, AskButtons buttons, MsgIcon icon)
 {
-    QMessageBox box(boxIcon(icon), title.isEmpty() ? appTitle() : title, text, boxButtons(buttons), parent_);
+    QMessageBox box(boxIcon(icon), title.isEmpty() ? appTitle() : title, DropControls(text, LineBreaks::Keep),
+                    boxButtons(buttons), parent_);
     return answerOf(box.exec());
 }
 

@@ -235,6 +235,11 @@ void frmMain::buildToolBar()
     tbToolBar_->setObjectName(QStringLiteral("tbToolBar"));
     tbToolBar_->setMovable(false);
     tbToolBar_->setIconSize(QSize(20, 20));
+    // The toolbar's own context menu hides and shows it too: View -> Toolbar follows.
+    connect(tbToolBar_->toggleViewAction(), &QAction::triggered, this, [this](bool shown) {
+        if (QAction *entry = menuEntry(QStringLiteral("mnuViewToolbar")))
+            entry->setChecked(shown);
+    });
     int position = 0;
     for (const ButtonRow &row : kButtons) {
         ++position;

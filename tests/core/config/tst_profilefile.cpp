@@ -292,15 +292,19 @@ private slots:
         QCOMPARE(LangText(9000), QString("padded message"));
         QCOMPARE(LangText(31999), QString("reset"));
         QCOMPARE(LangText(32000), QString("others"));
-        QCOMPARE(LangText(9001), QString());
         QCOMPARE(LangText(12000), QString(254, 't'));
+        // A caption without an entry stays empty; a message is never empty.
+        QCOMPARE(LangText(12001), QString());
+        QCOMPARE(LangText(9001), QString("9001"));
 
-        // No cache: the next text comes from the newly chosen file.
+        // The next text comes from the newly chosen file; a missing message falls back
+        // to the English text.
         Run().LanguageFile = "chinese.ini";
         QCOMPARE(LangText(12000), QString::fromUtf8("\xE4\xB8\xAD\xE6\x96\x87"));
-        QCOMPARE(LangText(9000), QString());
+        QCOMPARE(LangText(9000), QString("padded message"));
         Run().LanguageFile = "missing.ini";
         QCOMPARE(LangText(12000), QString());
+        QCOMPARE(LangText(9000), QString("padded message"));
     }
 };
 

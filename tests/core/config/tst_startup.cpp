@@ -161,15 +161,15 @@ private slots:
         QVERIFY(!IsPairListed(QStringLiteral("V100"), QStringLiteral("V100")));
     }
 
-    // Switching to a release that does not exist says so and still ends this program;
-    // declining the unsaved-changes question keeps it running with nothing started.
-    void runVersionFor()
+    // Switching to a version no release supports says so and keeps this program
+    // running: only a release that really started may end it.
+    void runVersionForUnsupportedKeepsThisOne()
     {
         ClearVersionTable();
         ScriptedPrompts prompts;
-        RunVersionFor(QStringLiteral("V777"));
+        QVERIFY(!RunVersionFor(QStringLiteral("V777")));
         QCOMPARE(prompts.messages, QStringList{LangText(9063)});
-        QVERIFY(prompts.endRequested);
+        QVERIFY(!prompts.endRequested);
     }
 
     // A listed release whose program is missing: the user is told where it was looked
@@ -180,7 +180,7 @@ private slots:
                   "[Version]\nSoftVersionCount=1\nFirmVersionCount=1\n[Soft]\nSoft0=V200\n[Firm]\nFirm0=V200V200\n");
         LoadVersionTable();
         ScriptedPrompts prompts;
-        RunVersionFor(QStringLiteral("V200"));
+        QVERIFY(!RunVersionFor(QStringLiteral("V200")));
         QCOMPARE(prompts.messages.size(), 1);
         QVERIFY(prompts.messages.first().startsWith(LangText(9063)));
         QVERIFY(prompts.messages.first().contains(QStringLiteral("V200")));

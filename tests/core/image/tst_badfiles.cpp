@@ -158,20 +158,30 @@ private slots:
     }
 
     // Trailing blanks or anything from a NUL on in the model name are not part of the name.
+    void modelNameComparesWithoutPadding_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("current");
+        QTest::newRow("trailing blanks in the file") << QByteArray("TARV   ", 7) << QStringLiteral("TARV");
+        QTest::newRow("NUL and anything after it") << QByteArray("TARV\0X2", 7) << QStringLiteral("TARV");
+        QTest::newRow("blanks in the current name") << QByteArray("TARVEN2", 7) << QStringLiteral("TARVEN2  ");
+    }
     void modelNameComparesWithoutPadding()
     {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, current);
         QByteArray bytes = goodFile();
-        bytes.replace(0, 7, QByteArray("TARVEN2", 7));
-        QByteArray nul = bytes;
-        Run().modelName = QStringLiteral("TARVEN2");
-        const QString path = env->path(QStringLiteral("nul.dat"));
+        bytes.replace(0, 7, stored);
+        QCOMPARE(bytes.size(), kDataFileBytes);
+        const QString path = env->path(QStringLiteral("padded.dat"));
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(nul);
+        f.write(bytes);
         f.close();
         ScriptedPrompts prompts;
-        Run().modelName = QStringLiteral("TARVEN2  ");
+        Run().modelName = current;
         QCOMPARE(OpenDataFile(path), FileResult::Ok);
+        QVERIFY2(prompts.messages.isEmpty(), qPrintable(prompts.messages.join(QLatin1Char('\n'))));
     }
 
 private:

@@ -60,9 +60,14 @@ private slots:
         QCOMPARE(DigitsToFreqText(QStringLiteral("02801500")), QStringLiteral("28.01500"));
         QCOMPARE(DigitsToFreqText(QStringLiteral("FFFFFFFF")), QString());
         QCOMPARE(DigitsToFreqText(QStringLiteral("        ")), QString());
+        // Stored characters that are no digits show as not valid, in every group and
+        // without a message (a grid would raise one per row).
+        QVERIFY(!LangText(30002).isEmpty());
+        QCOMPARE(DigitsToFreqText(QStringLiteral("12AB5678")), LangText(30002));
+        QCOMPARE(FreqDisplayText(QStringLiteral("0FFFFFF0"), kCbGroupUk, 0), LangText(30002));
+        QVERIFY(!IsFrequencyDigits(QStringLiteral("0FFFFFF0")));
+        QVERIFY(IsFrequencyDigits(QStringLiteral("FFFFFFFF")));
         QVERIFY(prompts.messages.isEmpty());
-        QCOMPARE(DigitsToFreqText(QStringLiteral("12AB5678")), QStringLiteral("26.96500"));
-        QCOMPARE(prompts.messages, QStringList{QStringLiteral("Not IsNumeric")});
     }
 
     void ukDisplayRule()

@@ -22,8 +22,14 @@ private slots:
         SetCurrentBand(1);
         BuildNewImage();
         base = Image();
-        Image().at(2).TSQ = 0;
-        QVERIFY(!IsModified(base, base));
+        QVERIFY(base.count() > 2);
+        // A copy is unmodified; the reserved Integers are not compared; a field is.
+        RadioImage copy = base;
+        QVERIFY(!IsModified(copy, base));
+        copy.at(2).reserved[0] = 7;
+        QVERIFY(!IsModified(copy, base));
+        copy.at(2).TSQ = int16_t(1 - base.at(2).TSQ);
+        QVERIFY(IsModified(copy, base));
     }
     void cleanupTestCase() { env.reset(); }
 

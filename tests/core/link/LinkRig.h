@@ -4,6 +4,7 @@
 #include "HeadlessLinkUi.h"
 #include "LinkEngine.h"
 #include "LangText.h"
+#include "LinkFrames.h"
 #include "LinkState.h"
 #include "MSComm1.h"
 #include "MemoryMap.h"
@@ -21,7 +22,23 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
+
+// How many times the radio was asked to read, or sent a write of, the block at `address`.
+inline int readsOf(const SimulatedRadio &radio, int address)
+{
+    return int(std::count(radio.commands().begin(), radio.commands().end(),
+                          LinkFrames::readCommand(address, 16)));
+}
+
+inline int writesOf(const SimulatedRadio &radio, int address)
+{
+    int n = 0;
+    for (const QByteArray &c : radio.commands())
+        n += c.size() == 22 && c.at(0) == 'W' && (uint8_t(c.at(1)) << 8 | uint8_t(c.at(2))) == address;
+    return n;
+}
 
 // Generous upper bound for any one operation; a clean read takes well under a second.
 constexpr int kOperationLimitMs = 20000;

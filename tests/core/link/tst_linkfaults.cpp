@@ -6,20 +6,6 @@
 #include <QRandomGenerator>
 
 namespace {
-int readsOf(const SimulatedRadio &radio, int address)
-{
-    const QByteArray wanted = LinkFrames::readCommand(address, 16);
-    return int(std::count(radio.commands().begin(), radio.commands().end(), wanted));
-}
-
-int writesOf(const SimulatedRadio &radio, int address)
-{
-    int n = 0;
-    for (const QByteArray &c : radio.commands())
-        n += c.size() == 22 && c.at(0) == 'W' && (uint8_t(c.at(1)) << 8 | uint8_t(c.at(2))) == address;
-    return n;
-}
-
 QByteArray randomMemory()
 {
     QByteArray b(kTransferBytes, '\0');

@@ -103,6 +103,12 @@ private slots:
         QVERIFY(rig.engine.StartRadioInfoRead());
         QVERIFY(!rig.engine.StartRadioInfoRead());
         QVERIFY(!rig.engine.StartRead(LinkEngine::Confirm::Given));
+        // Each refusal says what is running, in the words of its menu entry.
+        QCOMPARE(rig.answers.messages.size(), 2);
+        for (const QString &m : rig.answers.messages) {
+            QVERIFY2(m.startsWith(LangText(30005)), qPrintable(m));
+            QVERIFY2(m.contains(QStringLiteral("Radio Information")), qPrintable(m));
+        }
         QVERIFY(rig.waitResult());
         QCOMPARE(rig.finished.size(), 0);
         QCOMPARE(rig.radio.countOf('P'), 1);

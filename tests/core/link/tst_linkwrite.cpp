@@ -58,12 +58,14 @@ private slots:
     {
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("named");
-        QTest::newRow("channel power") << 0 << QStringLiteral("Channel 1: Tx_Power = 4");
-        QTest::newRow("option byte") << 1 << QStringLiteral("TOT (option 4) = 256");
-        QTest::newRow("seven-bit option") << 2 << QStringLiteral("AsqValue (option 9) = 128");
-        QTest::newRow("frequency") << 3 << QStringLiteral("Channel 1: frequency \"12801500\"");
+        // Named in the words of the windows, never by the code's field names.
+        QTest::newRow("channel power") << 0 << QStringLiteral("Channel 1: TX power is 4 (allowed 0 to 3)");
+        QTest::newRow("option byte") << 1 << QStringLiteral("Optional Features: Time-out timer is 256");
+        QTest::newRow("seven-bit option") << 2 << QStringLiteral("Optional Features: ASQ level is 128 (allowed 0 to 127)");
+        QTest::newRow("frequency") << 3 << QStringLiteral("Channel 1: the frequency \"12801500\"");
         QTest::newRow("channel number") << 4 << QStringLiteral("Channel 0:");
-        QTest::newRow("tone tip") << 5 << QStringLiteral("Tone tip 8: step 14 length = -1");
+        QTest::newRow("tone tip") << 5 << QStringLiteral("Tone tip 8: Step 14, Length (ms) is -1");
+        QTest::newRow("duplex") << 6 << QStringLiteral("Channel 1: Duplex is 7 (allowed 0 to 3)");
     }
     void valueThatDoesNotFitRefusesTheWriteBeforeAnythingIsSent()
     {
@@ -80,12 +82,16 @@ private slots:
         case 3: first.setFreqText(QStringLiteral("12801500")); break;
         case 4: first.number = 0; break;
         case 5: img.header.tips[7].steps[13].ToneLen = -1; break;
+        case 6: first.DUP = 7; break;
         }
         QVERIFY(!rig.engine.StartWrite());
         QVERIFY(rig.answers.questions.isEmpty());
         QCOMPARE(rig.answers.messages.size(), 1);
         QVERIFY(rig.answers.messages.first().startsWith(LangText(9067)));
-        QVERIFY2(rig.answers.messages.first().contains(named), qPrintable(rig.answers.messages.first()));
+        const QString message = rig.answers.messages.first();
+        QVERIFY2(message.contains(named), qPrintable(message));
+        for (const char *codeName : {"Tx_Power", "TOT", "AsqValue", "DUP", "ToneLen"})
+            QVERIFY2(!message.contains(QLatin1String(codeName)), qPrintable(message));
         QVERIFY(rig.ended());
         QTest::qWait(50);
         QCOMPARE(rig.radio.commandsReceived(), 0);

@@ -8,6 +8,7 @@
 
 #include "ChannelCell.h"
 #include "ChannelGroup.h"
+#include "RadioImage.h"
 
 #include <QLabel>
 #include <QTableWidget>
@@ -32,6 +33,9 @@ class TestChannelScreenshots : public QObject {
         SetChannelCell(0, 3, ColAmFm, QStringLiteral("1"));
         SetChannelCell(0, 3, ColScan, QStringLiteral("0"));
         SetChannelCell(0, 10, ColFreq, QStringLiteral("29.6"));
+        // Bytes a radio may hold in a channel it never used: shown as not valid.
+        SetChannelCell(0, 5, ColFreq, QStringLiteral("28.6"));
+        Image().channel(5)->setFreqText(QStringLiteral("0FFFFFF0"));
     }
 
 private slots:

@@ -166,6 +166,23 @@ private slots:
         QVERIFY(main->statusBar()->isVisible());
     }
 
+    // Hiding the toolbar from its own context menu unchecks View -> Toolbar, so one
+    // click on the entry shows it again.
+    void toolbarContextMenuKeepsTheViewEntryInStep()
+    {
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        auto *toolbar = main->findChild<QToolBar *>(QStringLiteral("tbToolBar"));
+        QAction *entry = main->menuEntry(QStringLiteral("mnuViewToolbar"));
+        QVERIFY(toolbar->isVisible() && entry->isChecked());
+        toolbar->toggleViewAction()->trigger();   // what the context menu's entry does
+        QVERIFY(!toolbar->isVisible());
+        QVERIFY(!entry->isChecked());
+        entry->trigger();
+        QVERIFY(toolbar->isVisible());
+        QVERIFY(entry->isChecked());
+    }
+
     void splitterKeepsLimits()
     {
         main->show();

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QtTest>
 
 #include <memory>
@@ -151,6 +152,23 @@ private slots:
         main->MnuLocalInfo_Click();
         QCOMPARE(LoadedWindows(QStringLiteral("FrmRadioInfo")).size(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(LoadedWindows(QStringLiteral("FrmRadioInfo")).size(), 1, kOperationMs);
+
+        // Its Close button closes the frame with it, as the frame's close box does.
+        const int frames = main->mdiArea()->subWindowList().size();
+        info = LoadedWindow(QStringLiteral("FrmRadioInfo"));
+        QTest::mouseClick(info->findChild<QPushButton *>(QStringLiteral("CommandClose")), Qt::LeftButton);
+        QTRY_COMPARE(main->mdiArea()->subWindowList().size(), frames - 1);
+        QCOMPARE(LoadedWindows(QStringLiteral("FrmRadioInfo")).size(), 0);
+    }
+
+    // A radio command while another runs says what is running instead of doing nothing.
+    void commandWhileAnotherRunsSaysWhatRuns()
+    {
+        main->MnuLocalInfo_Click();
+        main->mnuReadFromRadio_Click();
+        QTRY_COMPARE_WITH_TIMEOUT(LoadedWindows(QStringLiteral("FrmRadioInfo")).size(), 1, kOperationMs);
+        QVERIFY2(answers->messages.size() == 1 && answers->messages.first().startsWith(LangText(30005)),
+                 qPrintable(answers->log.join(QLatin1Char('\n'))));
     }
 
     void passwordProtectedRadioAsksThroughTheDialog()

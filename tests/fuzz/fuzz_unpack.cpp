@@ -1,0 +1,30 @@
+// A radio's memory as a read brings it, unpacked for each band, packed and unpacked
+// again: what a read brings, a write puts back, and reading that gives the same image.
+#include "FuzzSupport.h"
+
+#include "LinkState.h"
+#include "MemoryMap.h"
+#include "PackCheck.h"
+#include "RadioImage.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    Fuzz::Prepare();
+    QByteArray memory = Fuzz::Bytes(data, size).left(kTransferBytes);
+    memory.resize(kTransferBytes, '\0');
+    for (int band = 0; band <= 2; ++band) {
+        RadioImage first = Image();
+        Fuzz::Require(UnpackImageFrom(memory, band, first), "a whole memory unpacks");
+        Fuzz::Require(ValuesThatDoNotFit(first).isEmpty(), "what a read brings can be written");
+        ProblemsOfOpenedImage(first);
+        QByteArray written(kTransferBytes, '\0');
+        PackImageInto(first, written);
+        RadioImage second = Image();
+        Fuzz::Require(UnpackImageFrom(written, band, second), "a packed memory unpacks");
+        Fuzz::Require(second.toBytes() == first.toBytes(), "a written read reads back the same");
+        QByteArray again(kTransferBytes, '\0');
+        PackImageInto(second, again);
+        Fuzz::Require(again == written, "packing is stable");
+    }
+    return 0;
+}

@@ -6,13 +6,9 @@
 # replay program that the test suite runs over its corpus with the normal compiler.
 file(GLOB fuzz_targets CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/fuzz_*.cpp)
 
-add_library(tarven_fuzz_support STATIC
-  ${CMAKE_SOURCE_DIR}/tests/fuzz/FuzzSupport.cpp
-  ${CMAKE_SOURCE_DIR}/src/cli/CliDocument.cpp     # the dump, run on every opened file
-  ${CMAKE_SOURCE_DIR}/src/cli/CliUsage.cpp)
-target_include_directories(tarven_fuzz_support PUBLIC
-  ${CMAKE_SOURCE_DIR}/tests/fuzz ${CMAKE_SOURCE_DIR}/src/cli)
-target_link_libraries(tarven_fuzz_support PUBLIC tarvencore)
+add_library(tarven_fuzz_support STATIC ${CMAKE_SOURCE_DIR}/tests/fuzz/FuzzSupport.cpp)
+target_include_directories(tarven_fuzz_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/fuzz)
+target_link_libraries(tarven_fuzz_support PUBLIC tarvencli)   # the dump, run on every opened file
 target_compile_definitions(tarven_fuzz_support PUBLIC TARVEN_FUZZ_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 
 foreach(source ${fuzz_targets})

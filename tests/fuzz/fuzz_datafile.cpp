@@ -32,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const int savedOut = dup(STDOUT_FILENO);
     const int devNull = open("/dev/null", O_WRONLY);
     dup2(devNull, STDOUT_FILENO);
-    runDumpCommand({path});
-    runDumpCommand({path, QStringLiteral("--json")});
+    runDumpCommand(CliArgs({}, {path}));
+    runDumpCommand(CliArgs({{QStringLiteral("--json"), QString()}}, {path}));
     std::fflush(stdout);
     dup2(savedOut, STDOUT_FILENO);
     close(devNull);

@@ -63,14 +63,20 @@ bool MoveChannel(int group, int position, int step)
     return true;
 }
 
-int DeleteChannels(int group, const QList<int> &positions)
+int DeleteChannels(int group, const QList<int> &positions, QList<int> *keptPositions)
 {
-    if (!ChannelsMayMove(Run().BandMode))
+    if (!ChannelsMayMove(Run().BandMode)) {
+        if (keptPositions)
+            *keptPositions = positions;
         return int(positions.size());
+    }
     int kept = 0;
     for (int p : positions) {
-        if (SetChannelCell(group, p, ColFreq, QString()) == CellChange::KeptChannel)
+        if (SetChannelCell(group, p, ColFreq, QString()) == CellChange::KeptChannel) {
             ++kept;
+            if (keptPositions)
+                keptPositions->append(p);
+        }
     }
     return kept;
 }

@@ -15,7 +15,7 @@ bool InsertChannelGap(int group, int position);
 bool MoveChannel(int group, int position, int step);
 // Deletes the channels at the positions through SetChannelCell; returns how many the
 // delete rules kept.
-int DeleteChannels(int group, const QList<int> &positions);
+int DeleteChannels(int group, const QList<int> &positions, QList<int> *keptPositions = nullptr);
 // True when the band lets channels be cut, inserted, deleted or moved (not the CB band,
 // whose frequencies come from the channel plans).
 bool ChannelsMayMove(int band);

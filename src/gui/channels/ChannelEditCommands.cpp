@@ -7,11 +7,13 @@
 #include "CsvTable.h"
 #include "DocumentChange.h"
 #include "EditState.h"
+#include "EnteredValueNotes.h"
 #include "LangText.h"
 #include "Prompts.h"
 #include "RadioImage.h"
 #include "RunSettings.h"
 #include "UiChildWindows.h"
+#include "UiStatusNote.h"
 #include "frmCommChInfo.h"
 #include "frmMain.h"
 
@@ -179,8 +181,12 @@ void ChannelEditCommands::Delete()
     if (positions.isEmpty() || !ChannelsMayMove(Run().BandMode))
         return;
     begin(10805);
-    if (DeleteChannels(group, positions) > 0)
+    QList<int> kept;
+    if (DeleteChannels(group, positions, &kept) > 0) {
+        // The status bar names the first channel kept and the rule that kept it.
+        ShowStatusNote(DeleteRefusalNote(group, GroupStart(group, Run().BandMode) + kept.first()));
         warn(30213);
+    }
 }
 
 int ChannelEditCommands::movingPosition()

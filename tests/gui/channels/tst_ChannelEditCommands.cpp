@@ -9,6 +9,7 @@
 #include "ChannelCsvFields.h"
 #include "ChannelGroup.h"
 #include "CsvTable.h"
+#include "DocumentHistory.h"
 #include "EditState.h"
 #include "FreqCodec.h"
 #include "Models.h"
@@ -212,6 +213,24 @@ private slots:
         QVERIFY(shell->answers->messages.isEmpty());
         QCOMPARE(freqAt(20), QStringLiteral("28.30000"));
         QCOMPARE(Image().channel(20)->AM_FM, int16_t(1));
+    }
+
+    // Each channel-edit command is one undo step named after the command; undo brings the
+    // image back byte for byte and the grid shows it, redo repeats the command.
+    void channelCommandsAreUndoSteps()
+    {
+        hamBankWithThreeChannels();
+        const QByteArray before = Image().toBytes();
+        select({2});
+        trigger("MnuCHInsert");
+        const QByteArray after = Image().toBytes();
+        QVERIFY(after != before);
+        QVERIFY(History().undoDescription().contains(LangText(10804).remove(QLatin1Char('&'))));
+        main()->findChild<QAction *>(QStringLiteral("mnuEditUndo"))->trigger();
+        QCOMPARE(Image().toBytes(), before);
+        QTRY_COMPARE(grid()->cellText(2, frmCommChInfo::GridFreq), QStringLiteral("28.50000"));
+        main()->findChild<QAction *>(QStringLiteral("mnuEditRedo"))->trigger();
+        QCOMPARE(Image().toBytes(), after);
     }
 
     void insertDeleteAndMovesInAHamBank()

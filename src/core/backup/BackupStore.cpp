@@ -51,7 +51,7 @@ QString freshPath(const QDir &folder, const QString &name)
 QString DefaultFolder()
 {
     QString base = QProcessEnvironment::systemEnvironment().value(QStringLiteral("XDG_DATA_HOME"));
-    // The base directory specification ignores a relative path.
+    // The XDG base directory rules ignore a relative path.
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.local/share");
     return base + QStringLiteral("/tarven/backups");

@@ -1,5 +1,5 @@
 // What the status bar says when a typed value is stored as something else, the range
-// tooltips of the numeric fields and the tooltips of the key functions. The spec's own
+// tooltips of the numeric fields and the tooltips of the key functions. The program's own
 // warning still comes first where it did.
 #include "ComfortSession.h"
 

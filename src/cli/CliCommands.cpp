@@ -21,10 +21,10 @@ QStringList names(std::initializer_list<const char *> list)
 
 QString optionUsage(const QString &name)
 {
-    const CliOptionSpec *spec = FindCliOption(name);
+    const CliOptionEntry *entry = FindCliOption(name);
     QString text = QStringLiteral("--") + name;
-    if (spec && *spec->valueName)
-        text += QLatin1Char(' ') + QString::fromLatin1(spec->valueName);
+    if (entry && *entry->valueName)
+        text += QLatin1Char(' ') + QString::fromLatin1(entry->valueName);
     return text;
 }
 }
@@ -81,8 +81,8 @@ QString CommandHelp(const CliCommand &command)
     QString text = QStringLiteral("Usage: tarven-cli %1\n%2\n\nOptions:\n")
                        .arg(CommandSynopsis(command), QString::fromLatin1(command.summary));
     for (const QString &o : command.required + command.optional) {
-        const CliOptionSpec *spec = FindCliOption(o);
-        text += QStringLiteral("  %1  %2\n").arg(optionUsage(o), -24).arg(spec ? QString::fromLatin1(spec->help) : QString());
+        const CliOptionEntry *entry = FindCliOption(o);
+        text += QStringLiteral("  %1  %2\n").arg(optionUsage(o), -24).arg(entry ? QString::fromLatin1(entry->help) : QString());
     }
     text += QStringLiteral("  %1  %2\n").arg(QStringLiteral("-h, --help"), -24).arg(QStringLiteral("show this help"));
     return text;
@@ -95,8 +95,8 @@ bool ParseCommandArgs(const CliCommand &command, const QStringList &arguments, C
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     const QStringList accepted = command.required + command.optional;
     for (const QString &name : accepted) {
-        const CliOptionSpec *spec = FindCliOption(name);
-        const QString valueName = spec ? QString::fromLatin1(spec->valueName) : QString();
+        const CliOptionEntry *entry = FindCliOption(name);
+        const QString valueName = entry ? QString::fromLatin1(entry->valueName) : QString();
         parser.addOption(QCommandLineOption(name, QString(), valueName));
     }
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));

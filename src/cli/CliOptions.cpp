@@ -1,7 +1,7 @@
 #include "CliOptions.h"
 
 namespace {
-constexpr CliOptionSpec kOptions[] = {
+constexpr CliOptionEntry kOptions[] = {
     {"port", "DEVICE", "serial device of the programming cable (e.g. /dev/ttyUSB0), or \"auto\""},
     {"out", "FILE", "file to write"},
     {"in", "FILE", "file to read"},
@@ -23,9 +23,9 @@ constexpr CliOptionSpec kOptions[] = {
 };
 }
 
-const CliOptionSpec *FindCliOption(const QString &name)
+const CliOptionEntry *FindCliOption(const QString &name)
 {
-    for (const CliOptionSpec &o : kOptions) {
+    for (const CliOptionEntry &o : kOptions) {
         if (name == QLatin1String(o.name))
             return &o;
     }

@@ -59,8 +59,15 @@ private slots:
         PinRunDevice(QStringLiteral("/dev/ttyAMA0"));
         QCOMPARE(LinkDevicePath(), QStringLiteral("/dev/ttyAMA0"));
 
-        // Re-evaluated on every call: the device goes away, the port is absent.
-        radio.stop();
+        // Re-evaluated on every call: the device goes away, the port is absent. A
+        // pseudo-terminal's number may be reused at once by a test running beside this
+        // one, so the vanishing device is a file of our own.
+        QTemporaryDir dir;
+        const QString device = dir.filePath(QStringLiteral("ttyGONE"));
+        QVERIFY(QFile(device).open(QIODevice::WriteOnly));
+        QVERIFY(WriteProfileString(MySetupPath(), QStringLiteral("ports"), QStringLiteral("COM3"), device));
+        QVERIFY(PortForCom(3).present);
+        QVERIFY(QFile::remove(device));
         QVERIFY(!PortForCom(3).present);
     }
 

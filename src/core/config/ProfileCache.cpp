@@ -2,10 +2,10 @@
 
 #include "ProfileLines.h"
 
-#include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
+
+#include <sys/stat.h>
 
 using namespace ProfileLines;
 
@@ -14,9 +14,40 @@ namespace {
 
 constexpr int kMaxFiles = 16;   // language files, settings and version table, with room
 
+// What tells a changed file from the one parsed: a rewrite in place changes the size or
+// a time stamp, a replacement (a new file renamed over it) the inode.
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    timespec modified{};
+    timespec changed{};
+
+    bool operator==(const FileStamp &o) const
+    {
+        return device == o.device && inode == o.inode && size == o.size
+            && modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec
+            && changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+    }
+};
+
+// One stat() call: look-ups are frequent (every language text), so the check that the
+// file is unchanged must cost no more than that.
+bool stampOf(const QString &path, FileStamp &stamp)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || S_ISDIR(st.st_mode))
+        return false;
+    stamp.device = st.st_dev;
+    stamp.inode = st.st_ino;
+    stamp.size = st.st_size;
+    stamp.modified = st.st_mtim;
+    stamp.changed = st.st_ctim;
+    return true;
+}
+
 struct ParsedFile {
-    qint64 size = -1;
-    qint64 modified = 0;   // milliseconds since the epoch
+    FileStamp stamp;
     // Case-folded section name -> case-folded key name -> value.
     QHash<QString, QHash<QString, QString>> sections;
 };
@@ -34,7 +65,17 @@ Cache &cache()
 
 QString folded(const QString &name)
 {
-    return name.trimmed().toCaseFolded();
+    QString text = name.trimmed();
+    // Names are nearly always ASCII, where folding is lowering; the general folding is
+    // many times slower and runs for every look-up.
+    for (QChar &c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            return text.toCaseFolded();
+        if (u >= 'A' && u <= 'Z')
+            c = QChar(char16_t(u + ('a' - 'A')));
+    }
+    return text;
 }
 
 bool parse(const QString &path, ParsedFile &out)
@@ -68,34 +109,39 @@ bool parse(const QString &path, ParsedFile &out)
     return true;
 }
 
+// The parsed file, read again when it changed; null when it cannot be read.
+const ParsedFile *current(const QString &file)
+{
+    Cache &c = cache();
+    FileStamp stamp;
+    if (!stampOf(file, stamp)) {
+        c.files.remove(file);
+        return nullptr;
+    }
+    auto it = c.files.find(file);
+    if (it == c.files.end() || !(it->stamp == stamp)) {
+        ParsedFile parsed;
+        parsed.stamp = stamp;
+        if (!parse(file, parsed)) {
+            c.files.remove(file);
+            return nullptr;
+        }
+        if (c.files.size() >= kMaxFiles)
+            c.files.clear();
+        it = c.files.insert(file, std::move(parsed));
+    }
+    return &*it;
+}
+
 } // namespace
 
 std::optional<QString> Lookup(const QString &file, const QString &section, const QString &key)
 {
-    const QFileInfo info(file);
-    const QString path = info.absoluteFilePath();
-    Cache &c = cache();
-    if (!info.exists() || info.isDir()) {
-        c.files.remove(path);
+    const ParsedFile *parsed = current(file);
+    if (!parsed)
         return std::nullopt;
-    }
-    const qint64 size = info.size();
-    const qint64 modified = info.lastModified().toMSecsSinceEpoch();
-    auto it = c.files.find(path);
-    if (it == c.files.end() || it->size != size || it->modified != modified) {
-        ParsedFile parsed;
-        parsed.size = size;
-        parsed.modified = modified;
-        if (!parse(path, parsed)) {
-            c.files.remove(path);
-            return std::nullopt;
-        }
-        if (c.files.size() >= kMaxFiles)
-            c.files.clear();
-        it = c.files.insert(path, std::move(parsed));
-    }
-    const auto s = it->sections.constFind(folded(section));
-    if (s == it->sections.constEnd())
+    const auto s = parsed->sections.constFind(folded(section));
+    if (s == parsed->sections.constEnd())
         return std::nullopt;
     const auto k = s->constFind(folded(key));
     if (k == s->constEnd())
@@ -103,9 +149,22 @@ std::optional<QString> Lookup(const QString &file, const QString &section, const
     return *k;
 }
 
-void Forget(const QString &file)
+QHash<QString, QString> Section(const QString &file, const QString &section)
 {
-    cache().files.remove(QFileInfo(file).absoluteFilePath());
+    const ParsedFile *parsed = current(file);
+    return parsed ? parsed->sections.value(folded(section)) : QHash<QString, QString>();
+}
+
+QString FoldedName(const QString &name)
+{
+    return folded(name);
+}
+
+void Forget(const QString &)
+{
+    // The same file may be known under more than one spelling of its path; the cache
+    // holds a handful of files, so forgetting all of them is cheap and always right.
+    cache().files.clear();
 }
 
 int ParseCount()

@@ -62,6 +62,21 @@ QString ReadProfileString(const QString &file, const QString &section, const QSt
     return Limited(value ? *value : fallback, maxChars);
 }
 
+ProfileSection::ProfileSection(const QString &file, const QString &section)
+{
+    if (!file.isEmpty() && !section.trimmed().isEmpty())
+        keys_ = ProfileCache::Section(file, section);
+}
+
+QString ProfileSection::value(const QString &key, const QString &fallback, int bufferSize) const
+{
+    const int maxChars = std::max(0, bufferSize - 1);
+    if (key.trimmed().isEmpty())
+        return Limited(fallback, maxChars);
+    const auto k = keys_.constFind(ProfileCache::FoldedName(key));
+    return Limited(k == keys_.constEnd() ? fallback : *k, maxChars);
+}
+
 bool WriteProfileString(const QString &file, const QString &section, const QString &key,
                         const QString &value)
 {

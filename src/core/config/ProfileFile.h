@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QString>
 
 // INI files with the Windows profile-string rules: section and key names compare without
@@ -8,3 +9,15 @@ QString ReadProfileString(const QString &file, const QString &section, const QSt
                           const QString &fallback = QString(), int bufferSize = 512);
 bool WriteProfileString(const QString &file, const QString &section, const QString &key,
                         const QString &value);
+
+// One section read once, for callers that look up many keys of it (the version table):
+// value() answers as ReadProfileString would for the same file, section and key, without
+// checking the file again for every key.
+class ProfileSection {
+public:
+    ProfileSection(const QString &file, const QString &section);
+    QString value(const QString &key, const QString &fallback = QString(), int bufferSize = 512) const;
+
+private:
+    QHash<QString, QString> keys_;
+};

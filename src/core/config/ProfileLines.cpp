@@ -1,5 +1,7 @@
 #include "ProfileLines.h"
 
+#include <QStringDecoder>
+
 namespace ProfileLines {
 
 QString LineText(QByteArray head, bool firstLine)
@@ -11,8 +13,16 @@ QString LineText(QByteArray head, bool firstLine)
     const qsizetype nul = head.indexOf('\0');
     if (nul >= 0)
         head.truncate(nul);
-    if (firstLine && head.startsWith("\xEF\xBB\xBF"))
-        head.remove(0, 3);
+    if (head.startsWith("\xEF\xBB\xBF")) {
+        if (firstLine) {
+            head.remove(0, 3);
+        } else {
+            // Inside the file the mark is text of the line (a key name may start with
+            // it), and the usual decoding would drop it: the key could not be read back.
+            QStringDecoder keepMark(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+            return keepMark(head);
+        }
+    }
     return QString::fromUtf8(head);
 }
 

@@ -26,9 +26,9 @@ QVector<VersionPair> &table()
 
 constexpr int kMaxEntries = 1000;   // a junk count must not stall the start-up
 
-QString readValue(const QString &file, const QString &section, const QString &key)
+QString readValue(const ProfileSection &section, const QString &key)
 {
-    return TrimAtNul(ReadProfileString(file, section, key, QString(), 256).trimmed());
+    return TrimAtNul(section.value(key, QString(), 256).trimmed());
 }
 }
 
@@ -47,9 +47,11 @@ void LoadVersionTable()
     ClearVersionTable();
     Run().ProgramVersion = QStringLiteral("V100");
     const QString file = ParentDir() + QStringLiteral("/Version.ini");
-    const int count = qBound(0, ToLongOr(readValue(file, QStringLiteral("Version"), QStringLiteral("FirmVersionCount")), 0), kMaxEntries);
+    const ProfileSection version(file, QStringLiteral("Version"));
+    const ProfileSection firms(file, QStringLiteral("Firm"));
+    const int count = qBound(0, ToLongOr(readValue(version, QStringLiteral("FirmVersionCount")), 0), kMaxEntries);
     for (int i = 0; i < count; ++i) {
-        const QString entry = readValue(file, QStringLiteral("Firm"), QStringLiteral("Firm%1").arg(i));
+        const QString entry = readValue(firms, QStringLiteral("Firm") + QString::number(i));
         if (entry.size() < 8)
             continue;   // an entry must name a release and a firmware version
         AddVersionPair(entry.left(4), entry.right(4));

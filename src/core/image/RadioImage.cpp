@@ -12,9 +12,11 @@ QString fixedText(const char *data, int width)
 
 void setFixedText(char *data, int width, const QString &text)
 {
-    const QByteArray bytes = text.toLatin1();
-    for (int i = 0; i < width; ++i)
-        data[i] = i < bytes.size() ? bytes.at(i) : ' ';
+    // As a Latin-1 conversion would store it: a character outside Latin-1 becomes '?'.
+    for (int i = 0; i < width; ++i) {
+        const char16_t u = i < text.size() ? text.at(i).unicode() : u' ';
+        data[i] = u > 0xFF ? '?' : char(u);
+    }
 }
 
 // ---- channel record ---------------------------------------------------------------
@@ -51,10 +53,10 @@ const int16_t *ChannelRecord::fieldByColumn(int column) const
     return const_cast<ChannelRecord *>(this)->fieldByColumn(column);
 }
 
-QByteArray channelToBytes(const ChannelRecord &c)
+namespace {
+// Writes the channel's kChannelBytes stored bytes at out.
+void writeChannel(char *out, const ChannelRecord &c)
 {
-    QByteArray out;
-    out.reserve(kChannelBytes);
     StoredWriter w(out);
     w.i16(c.number);
     w.i16(c.emptyFlag);
@@ -64,6 +66,14 @@ QByteArray channelToBytes(const ChannelRecord &c)
                       c.AM_FM, c.Tx_Power, c.Public, c.RBTone, c.DTMF_BOT, c.DTMF_EOT, c.DTMF_Call, c.TSQ})
         w.i16(v);
     w.i16s(c.reserved);
+    Q_ASSERT(w.pos() == out + kChannelBytes);
+}
+} // namespace
+
+QByteArray channelToBytes(const ChannelRecord &c)
+{
+    QByteArray out(kChannelBytes, Qt::Uninitialized);
+    writeChannel(out.data(), c);
     return out;
 }
 
@@ -143,8 +153,13 @@ const int16_t *DtmfBlock::setting(int i) const
 
 QByteArray ImageHeader::toBytes() const
 {
-    QByteArray out;
-    out.reserve(kHeaderBytes);
+    QByteArray out(kHeaderBytes, Qt::Uninitialized);
+    writeTo(out.data());
+    return out;
+}
+
+void ImageHeader::writeTo(char *out) const
+{
     StoredWriter w(out);
     w.chars(model.name);
     w.i16(model.bandMode);
@@ -166,7 +181,8 @@ QByteArray ImageHeader::toBytes() const
     w.u8s(o.groupModB);
     w.u8s(o.reserved);
 
-    out.append(channelToBytes(common));
+    writeChannel(w.pos(), common);
+    w.skip(kChannelBytes);
 
     w.i16(keys.KeyModeSet);
     w.i16s(keys.KeyFunc);
@@ -187,8 +203,7 @@ QByteArray ImageHeader::toBytes() const
         w.i16(tip.LoopCount);
         w.i16(tip.LoopInterval);
     }
-    Q_ASSERT(out.size() == kHeaderBytes);
-    return out;
+    Q_ASSERT(w.pos() == out + kHeaderBytes);
 }
 
 ImageHeader ImageHeader::fromBytes(const char *data)
@@ -293,10 +308,13 @@ void RadioImage::removeChannel(int slot)
 
 QByteArray RadioImage::toBytes() const
 {
-    QByteArray out = header.toBytes();
-    out.reserve(kDataFileBytes);
-    for (const ChannelRecord &c : records)
-        out.append(channelToBytes(c));
+    QByteArray out(kDataFileBytes, Qt::Uninitialized);
+    header.writeTo(out.data());
+    char *next = out.data() + kHeaderBytes;
+    for (const ChannelRecord &c : records) {
+        writeChannel(next, c);
+        next += kChannelBytes;
+    }
     return out;
 }
 

@@ -158,6 +158,7 @@ struct ImageHeader {                      // offset in the 1071-byte header
     std::array<ToneTip, kToneTips> tips{};   // 591, tip n at tips[n - 1]
 
     QByteArray toBytes() const;           // 1071 bytes
+    void writeTo(char *out) const;        // the same bytes into a buffer of that size
     static ImageHeader fromBytes(const char *data);   // reads exactly 1071 bytes
 };
 

@@ -3,23 +3,32 @@
 #include <cstdint>
 #include <cstring>
 
-// Sequential little-endian writer and reader of the stored form (no padding).
+// Sequential little-endian writer and reader of the stored form (no padding). The writer
+// fills a buffer sized beforehand: images are stored and compared often (every edit,
+// every save), so it writes through a pointer instead of growing a byte array.
 class StoredWriter {
 public:
-    explicit StoredWriter(QByteArray &out) : out_(out) {}
+    explicit StoredWriter(char *out) : p_(out) {}
     void i16(int16_t v)
     {
-        out_.append(char(uint16_t(v) & 0xFF));
-        out_.append(char((uint16_t(v) >> 8) & 0xFF));
+        p_[0] = char(uint16_t(v) & 0xFF);
+        p_[1] = char((uint16_t(v) >> 8) & 0xFF);
+        p_ += 2;
     }
-    void u8(uint8_t v) { out_.append(char(v)); }
-    void bytes(const char *p, int n) { out_.append(p, n); }
+    void u8(uint8_t v) { *p_++ = char(v); }
+    void bytes(const char *p, int n)
+    {
+        std::memcpy(p_, p, size_t(n));
+        p_ += n;
+    }
+    void skip(int n) { p_ += n; }
     template <std::size_t N> void i16s(const std::array<int16_t, N> &a) { for (int16_t v : a) i16(v); }
     template <std::size_t N> void u8s(const std::array<uint8_t, N> &a) { for (uint8_t v : a) u8(v); }
     template <std::size_t N> void chars(const std::array<char, N> &a) { bytes(a.data(), int(N)); }
+    char *pos() const { return p_; }
 
 private:
-    QByteArray &out_;
+    char *p_;
 };
 
 class StoredReader {

@@ -139,7 +139,7 @@ QChar dtmfDigitChar(uint8_t v)
 
 bool FrequencyBytes(const QString &freqText, std::array<uint8_t, 3> &bytes, bool *empty)
 {
-    QString t = TrimAtNul(freqText);
+    const QString t = TrimAtNul(freqText);
     const bool none = t.isEmpty() || t.trimmed().isEmpty()
         || t.compare(QLatin1String("FFFFFFFF"), Qt::CaseInsensitive) == 0;
     if (empty)
@@ -148,31 +148,42 @@ bool FrequencyBytes(const QString &freqText, std::array<uint8_t, 3> &bytes, bool
         bytes = {0xFF, 0xFF, 0xFF};
         return true;
     }
-    if (t.size() % 2 == 1)
-        t.prepend(QLatin1Char('0'));
-    while (t.size() < 7)
-        t.append(QLatin1Char('0'));
-    const QString lead = t.left(1);
-    t = t.mid(1, 6);
+    // The digits as stored: an odd count gets a leading 0, then 0s up to seven digits;
+    // digits after the seventh are not stored.
+    const qsizetype shift = t.size() % 2 == 1 ? 1 : 0;
+    auto digit = [&](qsizetype i) -> char16_t {
+        const qsizetype j = i - shift;
+        return j >= 0 && j < t.size() ? t.at(j).unicode() : u'0';
+    };
+    auto nibble = [](char16_t u) {
+        return uint8_t(u <= '9' ? u - '0' : (u | 0x20) - 'a' + 10);
+    };
     // Three two-digit hexadecimal numbers: a radio may hold nibbles A to F (or FF FF FF
     // in a present channel), and what a read brings must be written back unchanged.
-    for (QChar ch : t) {
-        if (!isHexDigit(ch))
+    for (qsizetype i = 1; i <= 6; ++i) {
+        if (!isHexDigit(QChar(digit(i))))
             return false;
     }
     // The first digit (tens of MHz above 99) has no place in the radio.
-    if (lead != QLatin1String("0"))
+    if (digit(0) != u'0')
         return false;
-    bytes[2] = uint8_t(t.mid(0, 2).toInt(nullptr, 16));
-    bytes[1] = uint8_t(t.mid(2, 2).toInt(nullptr, 16));
-    bytes[0] = uint8_t(t.mid(4, 2).toInt(nullptr, 16));
+    for (int k = 0; k < 3; ++k)
+        bytes[size_t(2 - k)] = uint8_t(nibble(digit(1 + 2 * k)) << 4 | nibble(digit(2 + 2 * k)));
     return true;
 }
 
 QString FrequencyText(const uint8_t *b)
 {
-    auto hex2 = [](uint8_t v) { return QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper(); };
-    return QLatin1Char('0') + hex2(b[2]) + hex2(b[1]) + hex2(b[0]) + QLatin1Char('0');
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    char16_t text[8];
+    text[0] = u'0';
+    for (int k = 0; k < 3; ++k) {
+        const uint8_t v = b[2 - k];
+        text[1 + 2 * k] = char16_t(kHex[v >> 4]);
+        text[2 + 2 * k] = char16_t(kHex[v & 0x0F]);
+    }
+    text[7] = u'0';
+    return QString(reinterpret_cast<const QChar *>(text), 8);
 }
 
 void PackImageInto(RadioImage &img, QByteArray &b)

@@ -69,7 +69,10 @@ void checkChannelSettings(QStringList &out, const Words &where, const ChannelRec
     for (const ChannelField &f : kChannelFields) {
         if (f.bits == 16)
             continue;   // the stored 16-bit word holds any value of the field
-        checkRange(out, where, text(channelFieldCaption(f.name)), c.*f.field, (1 << f.bits) - 1);
+        const int value = c.*f.field;
+        const int max = (1 << f.bits) - 1;
+        if (value < 0 || value > max)   // the caption is looked up only for a line
+            checkRange(out, where, text(channelFieldCaption(f.name)), value, max);
     }
     checkRange(out, where, text(15019), c.RDCT, kMaxToneIndex);
     checkRange(out, where, text(15020), c.TDCT, kMaxToneIndex);

@@ -158,6 +158,20 @@ private slots:
         QCOMPARE(ReadProfileString(f, "other", "comport"), QString("7"));
     }
 
+    void byteOrderMarkOnlyLeadsTheFile()
+    {
+        // At the start of the file the mark is not text; at the start of a later line it
+        // is part of the key name, so a key written with it reads back.
+        const QString f = path("mark.ini");
+        WriteAll(f, "\xEF\xBB\xBF[a]\nx=1\n");
+        const QString marked = QChar(0xFEFF) + QStringLiteral("key");
+        QVERIFY(WriteProfileString(f, "a", marked, "v"));
+        QCOMPARE(ReadProfileString(f, "a", "x"), QString("1"));
+        QCOMPARE(ReadProfileString(f, "a", marked), QString("v"));
+        QCOMPARE(ReadProfileString(f, "a", "key", "none"), QString("none"));
+        QCOMPARE(ProfileSection(f, "A").value(marked), QString("v"));
+    }
+
     void writeAppends_data()
     {
         QTest::addColumn<QByteArray>("before");

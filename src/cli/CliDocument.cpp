@@ -5,6 +5,7 @@
 #include "ControlChars.h"
 #include "DataFile.h"
 #include "FreqCodec.h"
+#include "JsonWriter.h"
 #include "ModFun.h"
 #include "Models.h"
 #include "NewImage.h"
@@ -26,101 +27,166 @@ int bandFromName(const QString &name)
 QString onOff(int v) { return v == 1 ? QStringLiteral("On") : v == 0 ? QStringLiteral("Off") : QString::number(v); }
 QString pick(const QStringList &list, int v) { return v >= 0 && v < list.size() ? list.at(v) : QString::number(v); }
 
-QJsonObject channelJson(const ChannelRecord &c, int group, int band)
+// The keys of every object below are written in sorted order, as a QJsonObject keeps
+// them, so the dump reads the same whichever way it was built.
+void writeChannel(JsonWriter &w, const ChannelRecord &c, int group, int band)
 {
-    QJsonObject o;
-    o[QStringLiteral("number")] = c.number;
-    o[QStringLiteral("position")] = c.number - GroupStart(group, band);
-    o[QStringLiteral("frequency")] = FreqDisplayText(c.freqText(), group, band);
-    o[QStringLiteral("stored")] = c.freqText();
-    o[QStringLiteral("scan")] = c.Scan;
-    o[QStringLiteral("offset")] = c.OffSetFre;
-    o[QStringLiteral("rxTone")] = ToneText(c.RDCT).isEmpty() ? QString::number(c.RDCT) : ToneText(c.RDCT);
-    o[QStringLiteral("txTone")] = ToneText(c.TDCT).isEmpty() ? QString::number(c.TDCT) : ToneText(c.TDCT);
-    o[QStringLiteral("duplex")] = c.DUP;
-    o[QStringLiteral("hiCut")] = c.HI_CUT;
-    o[QStringLiteral("busyLock")] = c.BUSY;
-    o[QStringLiteral("noiseBlanker")] = c.NB;
-    o[QStringLiteral("shift5k")] = c.Add_Sub_5K;
-    o[QStringLiteral("modulation")] = c.AM_FM == 1 ? QStringLiteral("AM") : QStringLiteral("FM");
-    o[QStringLiteral("power")] = c.Tx_Power;
-    o[QStringLiteral("public")] = c.Public;
-    o[QStringLiteral("rogerBeep")] = c.RBTone;
-    o[QStringLiteral("dtmfBot")] = c.DTMF_BOT;
-    o[QStringLiteral("dtmfEot")] = c.DTMF_EOT;
-    o[QStringLiteral("dtmfCall")] = c.DTMF_Call;
-    o[QStringLiteral("tsq")] = c.TSQ;
-    return o;
+    auto tone = [](int16_t index) {
+        const QString t = ToneText(index);
+        return t.isEmpty() ? QString::number(index) : t;
+    };
+    w.beginObject();
+    w.key("busyLock").value(c.BUSY);
+    w.key("dtmfBot").value(c.DTMF_BOT);
+    w.key("dtmfCall").value(c.DTMF_Call);
+    w.key("dtmfEot").value(c.DTMF_EOT);
+    w.key("duplex").value(c.DUP);
+    w.key("frequency").value(FreqDisplayText(c.freqText(), group, band));
+    w.key("hiCut").value(c.HI_CUT);
+    w.key("modulation").value(c.AM_FM == 1 ? QStringLiteral("AM") : QStringLiteral("FM"));
+    w.key("noiseBlanker").value(c.NB);
+    w.key("number").value(c.number);
+    w.key("offset").value(c.OffSetFre);
+    w.key("position").value(c.number - GroupStart(group, band));
+    w.key("power").value(c.Tx_Power);
+    w.key("public").value(c.Public);
+    w.key("rogerBeep").value(c.RBTone);
+    w.key("rxTone").value(tone(c.RDCT));
+    w.key("scan").value(c.Scan);
+    w.key("shift5k").value(c.Add_Sub_5K);
+    w.key("stored").value(c.freqText());
+    w.key("tsq").value(c.TSQ);
+    w.key("txTone").value(tone(c.TDCT));
+    w.endObject();
 }
 
-QJsonObject imageJson(const RadioImage &img)
+void writeDtmf(JsonWriter &w, const DtmfBlock &d)
 {
-    const int band = img.header.model.bandMode;
-    QJsonObject root;
-    root[QStringLiteral("model")] = DisplayModelName(img.header.model.nameText());
-    root[QStringLiteral("bandMode")] = band;
-    root[QStringLiteral("band")] = BandName(band);
-    root[QStringLiteral("bandText")] = BandText(band);
-    root[QStringLiteral("version")] = img.header.model.versionText();
-    root[QStringLiteral("channelCount")] = img.count();
-
-    QJsonArray groups;
-    for (int g = 0; g < GroupCount(band); ++g) {
-        QJsonArray channels;
-        for (int s = 0; s < img.count(); ++s) {
-            if (IsInGroup(img.at(s).number, g, band))
-                channels.append(channelJson(img.at(s), g, band));
-        }
-        QJsonObject group;
-        group[QStringLiteral("index")] = g;
-        group[QStringLiteral("name")] = GroupName(g, band);
-        group[QStringLiteral("channels")] = channels;
-        groups.append(group);
-    }
-    root[QStringLiteral("groups")] = groups;
-
-    const OptionBlock &o = img.header.options;
-    QJsonObject options;
-    options[QStringLiteral("currentGroup")] = o.currentGroup;
-    options[QStringLiteral("currentMemSlot")] = o.currentMemSlot;
-    static const char *const names[] = {"", "UseMEM", "RadioGroup", "Beep", "TOT", "Backlight", "Volume", "SqlLevel",
-                                        "AsqFun", "AsqValue", "RfGain", "ChDisplay", "ScanType", "ScanTime", "SqlBack",
-                                        "AsqBack", "AutoPowerOn", "MemEdit", "MaxSWROn", "MaxSWR"};
-    for (int n = 1; n <= 19; ++n)
-        options[QString::fromLatin1(names[n])] = *o.option(n);
-    QJsonArray enabled;
-    for (int16_t v : o.groupEnabled)
-        enabled.append(v);
-    options[QStringLiteral("groupEnabled")] = enabled;
-    root[QStringLiteral("options")] = options;
-    root[QStringLiteral("common")] = channelJson(img.header.common, 0, band);
-
-    QJsonArray keys;
-    for (int16_t v : img.header.keys.KeyFunc)
-        keys.append(v);
-    root[QStringLiteral("keys")] = QJsonObject{{QStringLiteral("KeyModeSet"), img.header.keys.KeyModeSet},
-                                              {QStringLiteral("KeyFunc"), keys}};
-    const DtmfBlock &d = img.header.dtmf;
-    QJsonArray codes;
+    w.beginObject();
+    w.key("DKey").value(d.DKey);
+    w.key("DtmfDisplay").value(d.DtmfDisplay);
+    w.key("DtmfRate").value(d.DtmfRate);
+    w.key("FirstDigitDelay").value(d.FirstDigitDelay);
+    w.key("FirstDigitTime").value(d.FirstDigitTime);
+    w.key("StarHashTime").value(d.StarHashTime);
+    w.key("codes").beginArray();
     for (const DtmfCode &c : d.codes) {
         const int len = c.length >= 0 && c.length <= kDtmfDigits ? c.length : 0;
-        codes.append(c.digitsText().left(len));
+        w.value(c.digitsText().left(len));
     }
-    root[QStringLiteral("dtmf")] = QJsonObject{
-        {QStringLiteral("DtmfRate"), d.DtmfRate}, {QStringLiteral("FirstDigitTime"), d.FirstDigitTime},
-        {QStringLiteral("FirstDigitDelay"), d.FirstDigitDelay}, {QStringLiteral("StarHashTime"), d.StarHashTime},
-        {QStringLiteral("DKey"), d.DKey}, {QStringLiteral("DtmfDisplay"), d.DtmfDisplay}, {QStringLiteral("codes"), codes}};
-    QJsonArray tips;
+    w.endArray();
+    w.endObject();
+}
+
+void writeKeys(JsonWriter &w, const KeyBlock &k)
+{
+    w.beginObject();
+    w.key("KeyFunc").beginArray();
+    for (int16_t v : k.KeyFunc)
+        w.value(v);
+    w.endArray();
+    w.key("KeyModeSet").value(k.KeyModeSet);
+    w.endObject();
+}
+
+void writeOptions(JsonWriter &w, const OptionBlock &o)
+{
+    // Option numbers 1..19 by name, sorted by name.
+    static const struct {
+        const char *name;
+        int option;
+    } kOptions[] = {
+        {"AsqBack", 15},  {"AsqFun", 8},     {"AsqValue", 9},    {"AutoPowerOn", 16}, {"Backlight", 5},
+        {"Beep", 3},      {"ChDisplay", 11}, {"MaxSWR", 19},     {"MaxSWROn", 18},    {"MemEdit", 17},
+        {"RadioGroup", 2}, {"RfGain", 10},   {"ScanTime", 13},   {"ScanType", 12},    {"SqlBack", 14},
+        {"SqlLevel", 7},  {"TOT", 4},        {"UseMEM", 1},      {"Volume", 6},
+    };
+    w.beginObject();
+    for (const auto &entry : kOptions)
+        w.key(entry.name).value(*o.option(entry.option));
+    w.key("currentGroup").value(o.currentGroup);
+    w.key("currentMemSlot").value(o.currentMemSlot);
+    w.key("groupEnabled").beginArray();
+    for (int16_t v : o.groupEnabled)
+        w.value(v);
+    w.endArray();
+    w.endObject();
+}
+
+void writeToneTips(JsonWriter &w, const RadioImage &img)
+{
+    w.beginArray();
     for (const ToneTip &t : img.header.tips) {
-        QJsonArray steps;
-        for (const ToneStep &s : t.steps)
-            steps.append(QJsonArray{s.ToneFreq * 10, s.ToneLen * 10});
-        tips.append(QJsonObject{{QStringLiteral("loopCount"), t.LoopCount},
-                                {QStringLiteral("intervalMs"), t.LoopInterval * 10},
-                                {QStringLiteral("stepsHzMs"), steps}});
+        w.beginObject();
+        w.key("intervalMs").value(t.LoopInterval * 10);
+        w.key("loopCount").value(t.LoopCount);
+        w.key("stepsHzMs").beginArray();
+        for (const ToneStep &s : t.steps) {
+            w.beginArray();
+            w.value(s.ToneFreq * 10);
+            w.value(s.ToneLen * 10);
+            w.endArray();
+        }
+        w.endArray();
+        w.endObject();
     }
-    root[QStringLiteral("toneTips")] = tips;
-    return root;
+    w.endArray();
+}
+
+QByteArray imageJson(const RadioImage &img)
+{
+    const int band = img.header.model.bandMode;
+    JsonWriter w;
+    w.beginObject();
+    w.key("band").value(BandName(band));
+    w.key("bandMode").value(band);
+    w.key("bandText").value(BandText(band));
+    w.key("channelCount").value(img.count());
+    w.key("common");
+    writeChannel(w, img.header.common, 0, band);
+    w.key("dtmf");
+    writeDtmf(w, img.header.dtmf);
+    w.key("groups").beginArray();
+    for (int g = 0; g < GroupCount(band); ++g) {
+        w.beginObject();
+        w.key("channels").beginArray();
+        for (int s = 0; s < img.count(); ++s) {
+            if (IsInGroup(img.at(s).number, g, band))
+                writeChannel(w, img.at(s), g, band);
+        }
+        w.endArray();
+        w.key("index").value(g);
+        w.key("name").value(GroupName(g, band));
+        w.endObject();
+    }
+    w.endArray();
+    w.key("keys");
+    writeKeys(w, img.header.keys);
+    w.key("model").value(DisplayModelName(img.header.model.nameText()));
+    w.key("options");
+    writeOptions(w, img.header.options);
+    w.key("toneTips");
+    writeToneTips(w, img);
+    w.key("version").value(img.header.model.versionText());
+    w.endObject();
+    return w.finish();
+}
+
+// The settings the text dump lists key by key.
+QJsonObject settingsJson(const RadioImage &img)
+{
+    JsonWriter w;
+    w.beginObject();
+    w.key("common");
+    writeChannel(w, img.header.common, 0, img.header.model.bandMode);
+    w.key("dtmf");
+    writeDtmf(w, img.header.dtmf);
+    w.key("keys");
+    writeKeys(w, img.header.keys);
+    w.key("options");
+    writeOptions(w, img.header.options);
+    w.endObject();
+    return QJsonDocument::fromJson(w.finish()).object();
 }
 
 void printText(const RadioImage &img)
@@ -147,7 +213,7 @@ void printText(const RadioImage &img)
                         c.OffSetFre, qPrintable(ToneText(c.RDCT)), qPrintable(ToneText(c.TDCT)), c.Tx_Power, c.RBTone);
         }
     }
-    const QJsonObject root = imageJson(img);
+    const QJsonObject root = settingsJson(img);
     for (const char *part : {"options", "common", "keys", "dtmf"}) {
         std::printf("\n[%s]\n", part);
         const QJsonObject o = root.value(QString::fromLatin1(part)).toObject();
@@ -190,9 +256,11 @@ int runDumpCommand(const CliArgs &args)
         return usageError(QStringLiteral("dump needs one FILE.dat"));
     if (OpenDataFile(files.first()) != FileResult::Ok)
         return 1;
-    if (args.contains(QStringLiteral("--json")))
-        std::printf("%s", QJsonDocument(imageJson(Image())).toJson(QJsonDocument::Indented).constData());
-    else
+    if (args.contains(QStringLiteral("--json"))) {
+        const QByteArray json = imageJson(Image());
+        std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    } else {
         printText(Image());
+    }
     return 0;
 }

@@ -46,6 +46,37 @@ private slots:
         QCOMPARE(root.value("channelCount").toInt(), 10);
     }
 
+    void jsonIsWhatQtWouldWrite()
+    {
+        // The dump writes its JSON itself; Qt reading and writing it again must give the
+        // same bytes, whatever the file's texts hold (quotes, backslashes, control
+        // characters, Latin-1 letters) and with empty groups.
+        QTemporaryDir tmp;
+        const QString file = tmp.filePath(QStringLiteral("odd.dat"));
+        QCOMPARE(cli({"new", "--band", "ham", "--out", file, "--factory"}).code, 0);
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QByteArray bytes = f.readAll();
+        const QByteArray stored("\"\\\x01\x1B\x7F\xE9\n\t", 8);
+        bytes.replace(1071 + 6, 8, stored);   // the stored frequency of the first slot
+        QVERIFY(f.seek(0));
+        QCOMPARE(f.write(bytes), bytes.size());
+        f.close();
+
+        const CliResult json = cli({"dump", file, "--json"});
+        QCOMPARE(json.code, 0);
+        const QJsonDocument doc = QJsonDocument::fromJson(json.out);
+        QVERIFY(doc.isObject());
+        QCOMPARE(doc.toJson(QJsonDocument::Indented), json.out);
+        const QJsonArray groups = doc.object().value("groups").toArray();
+        QCOMPARE(groups.at(0).toObject().value("channels").toArray().at(0).toObject().value("stored").toString(),
+                 QString::fromLatin1(stored));
+        bool emptyGroup = false;
+        for (const QJsonValue &g : groups)
+            emptyGroup = emptyGroup || g.toObject().value("channels").toArray().isEmpty();
+        QVERIFY(emptyGroup);
+    }
+
     void failuresAndUsage()
     {
         QTemporaryDir tmp;

@@ -8,6 +8,7 @@
 #include "RunSettings.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -80,6 +81,10 @@ bool IsNoFrequency(const QString &digits)
     return t.isEmpty() || t.compare(QLatin1String("FFFFFFFF"), Qt::CaseInsensitive) == 0;
 }
 
+namespace {
+constexpr qsizetype kMaxExactDigits = 8;   // three before the dot, five after
+}
+
 QString DigitsToFreqText(const QString &digits)
 {
     if (IsNoFrequency(digits))
@@ -89,6 +94,17 @@ QString DigitsToFreqText(const QString &digits)
     if (!IsFrequencyDigits(digits))
         return LangText(30002);
     const QString t = TrimAtNul(digits);
+    if (t.size() <= kMaxExactDigits) {
+        // The dot goes after the third digit; up to eight digits leave at most five
+        // decimals, so whole numbers of 10 Hz give the text exactly, without a double.
+        qint64 units = 0;   // in 1/100000 MHz
+        for (QChar c : t)
+            units = units * 10 + (c.unicode() - '0');
+        for (qsizetype decimals = std::max<qsizetype>(t.size() - 3, 0); decimals < 5; ++decimals)
+            units *= 10;
+        return QString::number(units / 100000) + QLatin1Char('.')
+            + QStringLiteral("%1").arg(units % 100000, 5, 10, QLatin1Char('0'));
+    }
     const QString withDot = t.left(3) + QLatin1Char('.') + t.mid(3);
     return FormatFreq(NumericValue(withDot));
 }

@@ -68,6 +68,17 @@ private slots:
         QVERIFY(!IsFrequencyDigits(QStringLiteral("0FFFFFF0")));
         QVERIFY(IsFrequencyDigits(QStringLiteral("FFFFFFFF")));
         QVERIFY(prompts.messages.isEmpty());
+
+        // Every length a stored field can hold reads as the digits with a dot after the
+        // third, to five decimals (trailing blanks and a NUL end the digits).
+        QCOMPARE(DigitsToFreqText(QStringLiteral("7")), QStringLiteral("7.00000"));
+        QCOMPARE(DigitsToFreqText(QStringLiteral("000")), QStringLiteral("0.00000"));
+        QCOMPARE(DigitsToFreqText(QStringLiteral("2960")), QStringLiteral("296.00000"));
+        QCOMPARE(DigitsToFreqText(QStringLiteral("0296999")), QStringLiteral("29.69990"));
+        QCOMPARE(DigitsToFreqText(QStringLiteral("99999999")), QStringLiteral("999.99999"));
+        QCOMPARE(DigitsToFreqText(QStringLiteral("02801 ")), QStringLiteral("28.01000"));
+        QCOMPARE(DigitsToFreqText(QString::fromLatin1("028\0" "99999", 8)), QStringLiteral("28.00000"));
+        QCOMPARE(DigitsToFreqText(QStringLiteral("0123456789")), QStringLiteral("12.34568"));
     }
 
     void ukDisplayRule()

@@ -189,7 +189,7 @@ FileResult OpenDataFile(const QString &path)
     Doc().Untitled = false;
     // A damaged settings area or frequency opens (nothing is lost), with one warning
     // that names what the windows will show wrongly.
-    const QStringList problems = ProblemsOfOpenedImage(Image());
+    const ProblemList problems = ProblemsOfOpenedImage(Image());
     if (!problems.isEmpty())
         prompts().message(ProblemListText(LangText(30016), problems), MsgIcon::Warning);
     return FileResult::Ok;

@@ -120,7 +120,7 @@ bool LinkEngine::StartWrite(Confirm confirm)
     if (refusedWhileBusy())
         return false;
     // Nothing goes to the radio unless every value has its exact place there.
-    const QStringList problems = ValuesThatDoNotFit(Image());
+    const ProblemList problems = ValuesThatDoNotFit(Image());
     if (!problems.isEmpty()) {
         prompts().message(WriteRefusedText(problems), MsgIcon::Critical);
         return false;

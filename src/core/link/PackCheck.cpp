@@ -18,8 +18,6 @@ using namespace MemoryLayout;
 // the language file and the channel number, never the field names of the code.
 namespace {
 
-constexpr int kShownProblems = 10;
-
 // Captions of the channel edit dialog for the fields of a channel.
 int channelFieldCaption(const char *name)
 {
@@ -58,13 +56,23 @@ Words fixed(const QString &words)
     return [words] { return words; };
 }
 
-void checkRange(QStringList &out, const Words &where, const Words &what, int value, int max)
+// Counts a problem; only the lines a message shows are worded (a damaged file may hold
+// hundreds of problems, and every open checks the whole image).
+template <typename Line>
+void add(ProblemList &out, const Line &line)
 {
-    if (value < 0 || value > max)
-        out << LangText(30010).arg(where(), what()).arg(value).arg(0).arg(max);
+    if (out.lines.size() < kShownProblems)
+        out.lines << line();
+    ++out.count;
 }
 
-void checkChannelSettings(QStringList &out, const Words &where, const ChannelRecord &c)
+void checkRange(ProblemList &out, const Words &where, const Words &what, int value, int max)
+{
+    if (value < 0 || value > max)
+        add(out, [&] { return LangText(30010).arg(where(), what()).arg(value).arg(0).arg(max); });
+}
+
+void checkChannelSettings(ProblemList &out, const Words &where, const ChannelRecord &c)
 {
     for (const ChannelField &f : kChannelFields) {
         if (f.bits == 16)
@@ -94,26 +102,26 @@ bool isDtmfDigit(QChar ch)
     return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'F') || u == '*' || u == '#';
 }
 
-void checkChannels(QStringList &out, const RadioImage &img, bool withFrequencies)
+void checkChannels(ProblemList &out, const RadioImage &img, bool withFrequencies)
 {
     for (int s = 0; s < img.count(); ++s) {
         const ChannelRecord &c = img.at(s);
         const int number = c.number;
         const Words where = [number] { return channelPlace(number); };
         if (channelAddress(c.number) < 0) {
-            out << LangText(30012).arg(where());
+            add(out, [&] { return LangText(30012).arg(where()); });
             continue;
         }
         std::array<uint8_t, 3> bytes{};
         bool empty = false;
         if (withFrequencies && !FrequencyBytes(c.freqText(), bytes, &empty))
-            out << LangText(30011).arg(where(), TrimAtNul(c.freqText()));
+            add(out, [&] { return LangText(30011).arg(where(), TrimAtNul(c.freqText())); });
         checkRange(out, where, text(15008), c.Scan, 1);
         checkChannelSettings(out, where, c);
     }
 }
 
-void checkSettings(QStringList &out, const RadioImage &img)
+void checkSettings(ProblemList &out, const RadioImage &img)
 {
     checkChannelSettings(out, text(16101), img.header.common);
 
@@ -142,7 +150,9 @@ void checkSettings(QStringList &out, const RadioImage &img)
         const QString digits = TrimAtNul(code.digitsText()).left(code.length);
         for (QChar ch : digits) {
             if (!isDtmfDigit(ch)) {
-                out << LangText(30013).arg(LangText(18003) + QLatin1Char(' ') + QString::number(k), QString(ch));
+                add(out, [&] {
+                    return LangText(30013).arg(LangText(18003) + QLatin1Char(' ') + QString::number(k), QString(ch));
+                });
                 break;
             }
         }
@@ -168,36 +178,36 @@ void checkSettings(QStringList &out, const RadioImage &img)
 
 } // namespace
 
-QStringList ValuesThatDoNotFit(const RadioImage &img)
+ProblemList ValuesThatDoNotFit(const RadioImage &img)
 {
-    QStringList out;
+    ProblemList out;
     checkChannels(out, img, true);
     checkSettings(out, img);
     return out;
 }
 
-QStringList ProblemsOfOpenedImage(const RadioImage &img)
+ProblemList ProblemsOfOpenedImage(const RadioImage &img)
 {
-    QStringList out;
+    ProblemList out;
     for (int s = 0; s < img.count(); ++s) {
         const ChannelRecord &c = img.at(s);
         if (!IsFrequencyDigits(c.freqText()))
-            out << LangText(30015).arg(channelPlace(c.number));
+            add(out, [&] { return LangText(30015).arg(channelPlace(c.number)); });
     }
     checkChannels(out, img, false);
     checkSettings(out, img);
     return out;
 }
 
-QString ProblemListText(const QString &lead, const QStringList &problems)
+QString ProblemListText(const QString &lead, const ProblemList &problems)
 {
-    QStringList shown = problems.mid(0, kShownProblems);
-    if (problems.size() > kShownProblems)
-        shown << LangText(30014).arg(problems.size() - kShownProblems);
+    QStringList shown = problems.lines;
+    if (problems.count > shown.size())
+        shown << LangText(30014).arg(problems.count - shown.size());
     return lead + QStringLiteral("\r\n") + shown.join(QStringLiteral("\r\n"));
 }
 
-QString WriteRefusedText(const QStringList &problems)
+QString WriteRefusedText(const ProblemList &problems)
 {
     return ProblemListText(LangText(9067), problems);
 }

@@ -4,18 +4,27 @@
 
 struct RadioImage;
 
-// Every value of the image that has no exact place in the radio's memory (a field wider
+// Problems of an image: how many there are, and the words of the first ones, as many as
+// a message shows.
+constexpr int kShownProblems = 10;
+struct ProblemList {
+    QStringList lines;   // at most kShownProblems, in the order found
+    int count = 0;
+    bool isEmpty() const { return count == 0; }
+};
+
+// The values of the image that have no exact place in the radio's memory (a field wider
 // than its byte or bits, a channel number without an address, a frequency or DTMF digit
 // the radio cannot hold), one line each naming the channel or setting with the captions
 // of the windows. Empty when the image can be written. A write is refused before
 // anything is sent when this is not empty, so the radio never receives a silently
 // truncated value.
-QStringList ValuesThatDoNotFit(const RadioImage &img);
+ProblemList ValuesThatDoNotFit(const RadioImage &img);
 // What an opened file holds outside the ranges of the windows: the same lines, and a
 // line for each channel whose stored frequency is no decimal digits.
-QStringList ProblemsOfOpenedImage(const RadioImage &img);
+ProblemList ProblemsOfOpenedImage(const RadioImage &img);
 
-// A message: its lead line, then the first ten lines of the list and how many more.
-QString ProblemListText(const QString &lead, const QStringList &problems);
+// A message: its lead line, then the lines of the list and how many more there are.
+QString ProblemListText(const QString &lead, const ProblemList &problems);
 // The message of a refused write: language text 9067 and the list.
-QString WriteRefusedText(const QStringList &problems);
+QString WriteRefusedText(const ProblemList &problems);

@@ -234,7 +234,7 @@ private slots:
         QVERIFY(UnpackImageFrom(radio, 2, img));
         QCOMPARE(img.channel(401)->freqText(), QStringLiteral("0FFFFFF0"));
         QCOMPARE(img.channel(5)->freqText(), QStringLiteral("02DBC5A0"));
-        QVERIFY2(ValuesThatDoNotFit(img).isEmpty(), qPrintable(ValuesThatDoNotFit(img).join(QLatin1Char('\n'))));
+        QVERIFY2(ValuesThatDoNotFit(img).isEmpty(), qPrintable(ValuesThatDoNotFit(img).lines.join(QLatin1Char('\n'))));
         QByteArray back(kMemory, '\0');
         PackImageInto(img, back);
         QVERIFY2(back == radio, qPrintable(hexDiff(back, radio)));

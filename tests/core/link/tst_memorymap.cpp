@@ -215,7 +215,7 @@ private slots:
         QFETCH(quint32, seed);
         QRandomGenerator rng(seed);
         RadioImage img = randomImage(rng, band);
-        QVERIFY2(ValuesThatDoNotFit(img).isEmpty(), qPrintable(ValuesThatDoNotFit(img).join('\n')));
+        QVERIFY2(ValuesThatDoNotFit(img).isEmpty(), qPrintable(ValuesThatDoNotFit(img).lines.join('\n')));
         const QByteArray b = pack(img);
         RadioImage back;
         back.header.model = img.header.model;
@@ -250,7 +250,7 @@ private slots:
         for (int band = 0; band <= 2; ++band) {
             SetCurrentBand(band);
             BuildNewImage();
-            QVERIFY2(ValuesThatDoNotFit(Image()).isEmpty(), qPrintable(ValuesThatDoNotFit(Image()).join('\n')));
+            QVERIFY2(ValuesThatDoNotFit(Image()).isEmpty(), qPrintable(ValuesThatDoNotFit(Image()).lines.join('\n')));
         }
     }
 

@@ -71,6 +71,7 @@ Installation &installation()
 
 void Prepare()
 {
+    static bool documentBuilt = false;
     Installation &i = installation();
     Run().programDirOverride = i.programDir();
     ResetRunSettings();
@@ -78,6 +79,15 @@ void Prepare()
     LoadVersionTable();
     InitDefaults();
     SetCurrentBand(0);
+    if (!documentBuilt) {
+        BuildNewImage();
+        documentBuilt = true;
+    }
+}
+
+void PrepareNewDocument()
+{
+    Prepare();
     BuildNewImage();
 }
 

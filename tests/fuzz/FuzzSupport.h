@@ -10,8 +10,11 @@
 
 namespace Fuzz {
 
-// Sets up once per process; later calls reset the run settings and the image.
+// Sets up once per process (with a new document); later calls reset the run settings.
+// For targets that never change the document.
 void Prepare();
+// Prepare() and a new document, for targets that open, read or edit one.
+void PrepareNewDocument();
 QString ProgramDir();     // <tmp>/V100
 QString ParentDir();      // <tmp>
 QString ScratchPath(const QString &name);   // a file in the installation's scratch folder

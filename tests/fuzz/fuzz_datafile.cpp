@@ -14,7 +14,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    Fuzz::Prepare();
+    Fuzz::PrepareNewDocument();
     const QString path = Fuzz::ScratchPath(QStringLiteral("input.dat"));
     Fuzz::WriteFile(path, Fuzz::Bytes(data, size));
     const QByteArray imageBefore = Image().toBytes();

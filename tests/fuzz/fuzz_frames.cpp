@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 3)
         return 0;
-    Fuzz::Prepare();
+    Fuzz::PrepareNewDocument();
     // Byte 0: operation and state; byte 1: echo length and block; the rest is the frame.
     const int selector = data[0];
     const int echo = data[1] % 24;

@@ -15,7 +15,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 int bandFromName(const QString &name)
@@ -133,10 +135,10 @@ void writeToneTips(JsonWriter &w, const RadioImage &img)
     w.endArray();
 }
 
-QByteArray imageJson(const RadioImage &img)
+bool writeImageJson(const RadioImage &img, std::FILE *out)
 {
     const int band = img.header.model.bandMode;
-    JsonWriter w;
+    JsonWriter w(out);
     w.beginObject();
     w.key("band").value(BandName(band));
     w.key("bandMode").value(band);
@@ -169,7 +171,7 @@ QByteArray imageJson(const RadioImage &img)
     writeToneTips(w, img);
     w.key("version").value(img.header.model.versionText());
     w.endObject();
-    return w.finish();
+    return w.finishToSink();
 }
 
 // The settings the text dump lists key by key.
@@ -256,11 +258,15 @@ int runDumpCommand(const CliArgs &args)
         return usageError(QStringLiteral("dump needs one FILE.dat"));
     if (OpenDataFile(files.first()) != FileResult::Ok)
         return 1;
-    if (args.contains(QStringLiteral("--json"))) {
-        const QByteArray json = imageJson(Image());
-        std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
-    } else {
+    bool written = true;
+    if (args.contains(QStringLiteral("--json")))
+        written = writeImageJson(Image(), stdout);
+    else
         printText(Image());
+    // A dump into a full disk or a closed pipe is no success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) || !written) {
+        std::fprintf(stderr, "tarven-cli: the dump could not be written: %s\n", std::strerror(errno));
+        return 1;
     }
     return 0;
 }

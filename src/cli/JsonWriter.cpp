@@ -4,8 +4,37 @@ namespace {
 constexpr char kHexDigits[] = "0123456789abcdef";
 }
 
+void JsonWriter::drain()
+{
+    if (std::fwrite(out_.constData(), 1, size_t(out_.size()), sink_) != size_t(out_.size()))
+        sinkFailed_ = true;
+    out_.truncate(0);   // keeps the buffer for the next piece
+}
+
+void JsonWriter::drainIfFull()
+{
+    if (sink_ && out_.size() >= kPieceBytes)
+        drain();
+}
+
+QByteArray JsonWriter::finish()
+{
+    out_.append('\n');
+    return out_;
+}
+
+bool JsonWriter::finishToSink()
+{
+    out_.append('\n');
+    if (!sink_)
+        return false;
+    drain();
+    return !sinkFailed_;
+}
+
 void JsonWriter::element()
 {
+    drainIfFull();
     if (afterKey_) {
         afterKey_ = false;
         return;

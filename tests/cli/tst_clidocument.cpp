@@ -93,6 +93,18 @@ private slots:
         junk.close();
         QCOMPARE(cli({"dump", junk.fileName()}).code, 1);
         QCOMPARE(cli({"new", "--band", "hf", "--out", tmp.filePath("no/such/dir/x.dat")}).code, 1);
+
+        // A dump that cannot be written (a full disk) fails and says so.
+        const QString file = tmp.filePath(QStringLiteral("cb.dat"));
+        QCOMPARE(cli({"new", "--band", "cb", "--out", file}).code, 0);
+        for (const QStringList &args : {QStringList{"dump", file}, QStringList{"dump", file, "--json"}}) {
+            QProcess p;
+            p.setStandardOutputFile(QStringLiteral("/dev/full"));
+            p.start(CliPath(), args);
+            QVERIFY(p.waitForFinished(30000));
+            QCOMPARE(p.exitCode(), 1);
+            QVERIFY(p.readAllStandardError().contains("could not be written"));
+        }
     }
 };
 

@@ -12,6 +12,7 @@
 namespace ProfileLines {
 
 constexpr qsizetype kChunkBytes = 64 * 1024;
+constexpr qsizetype kSmallChunkBytes = 4 * 1024;
 constexpr qsizetype kMinHeadBytes = 64 * 1024;
 constexpr qsizetype kMaxHeadBytes = 4 * 1024 * 1024;
 
@@ -79,9 +80,14 @@ private:
     {
         buf_.remove(0, pos_);
         pos_ = 0;
+        // A file is read in chunks of at most kChunkBytes, a small one in one small piece:
+        // most profile files are a few hundred bytes, and they are parsed often.
+        qint64 want = kChunkBytes;
+        if (!in_.isSequential())
+            want = std::clamp<qint64>(in_.size() - in_.pos(), kSmallChunkBytes, kChunkBytes);
         const qsizetype old = buf_.size();
-        buf_.resize(old + kChunkBytes);
-        const qint64 got = in_.read(buf_.data() + old, kChunkBytes);
+        buf_.resize(old + want);
+        const qint64 got = in_.read(buf_.data() + old, want);
         if (got < 0)
             failed_ = true;
         buf_.resize(old + std::max<qint64>(got, 0));

@@ -17,12 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Fuzz::PrepareNewDocument();
     const QString path = Fuzz::ScratchPath(QStringLiteral("input.dat"));
     Fuzz::WriteFile(path, Fuzz::Bytes(data, size));
-    const QByteArray imageBefore = Image().toBytes();
-    const QByteArray savedBefore = Saved().toBytes();
+    const RadioImage imageBefore = Image();
+    const RadioImage savedBefore = Saved();
 
     if (OpenDataFile(path) != FileResult::Ok) {
-        Fuzz::Require(Image().toBytes() == imageBefore, "a refused file leaves the image");
-        Fuzz::Require(Saved().toBytes() == savedBefore, "a refused file leaves the saved copy");
+        Fuzz::Require(Image() == imageBefore, "a refused file leaves the image");
+        Fuzz::Require(Saved() == savedBefore, "a refused file leaves the saved copy");
         return 0;
     }
     Fuzz::Require(!IsModified(), "an opened file is unmodified");
@@ -42,9 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString first = Fuzz::ScratchPath(QStringLiteral("first.dat"));
     const QString second = Fuzz::ScratchPath(QStringLiteral("second.dat"));
     Fuzz::Require(SaveDataFile(first) == FileResult::Ok, "an opened file saves");
-    const QByteArray opened = Image().toBytes();
+    const RadioImage opened = Image();
     Fuzz::Require(OpenDataFile(first) == FileResult::Ok, "a saved file opens");
-    Fuzz::Require(Image().toBytes() == opened, "save and reopen give the same image");
+    Fuzz::Require(Image() == opened, "save and reopen give the same image");
     Fuzz::Require(SaveDataFile(second) == FileResult::Ok, "a reopened file saves");
     Fuzz::Require(Fuzz::ReadFile(first) == Fuzz::ReadFile(second), "save, reopen and save give the same bytes");
     return 0;

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     PackImageInto(first, written);
     RadioImage second = Image();
     Fuzz::Require(UnpackImageFrom(written, band, second), "a packed memory unpacks");
-    Fuzz::Require(second.toBytes() == first.toBytes(), "a written read reads back the same");
+    Fuzz::Require(second == first, "a written read reads back the same");
     QByteArray again(kTransferBytes, '\0');
     PackImageInto(second, again);
     Fuzz::Require(again == written, "packing is stable");

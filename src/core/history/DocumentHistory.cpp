@@ -1,11 +1,5 @@
 #include "DocumentHistory.h"
 
-namespace {
-bool sameImage(const RadioImage &a, const RadioImage &b)
-{
-    return a.toBytes() == b.toBytes();
-}
-}
 
 void DocumentHistory::reset()
 {
@@ -18,7 +12,7 @@ void DocumentHistory::reset()
 
 bool DocumentHistory::changedSinceBaseline() const
 {
-    return !sameImage(Image(), baseline_);
+    return Image() != baseline_;
 }
 
 void DocumentHistory::push(const QString &description)

@@ -160,6 +160,7 @@ struct ImageHeader {                      // offset in the 1071-byte header
     QByteArray toBytes() const;           // 1071 bytes
     void writeTo(char *out) const;        // the same bytes into a buffer of that size
     static ImageHeader fromBytes(const char *data);   // reads exactly 1071 bytes
+    bool operator==(const ImageHeader &) const = default;
 };
 
 QByteArray channelToBytes(const ChannelRecord &c);
@@ -183,6 +184,8 @@ struct RadioImage {
 
     QByteArray toBytes() const;           // 25611 bytes: header and all 409 slots
     static RadioImage fromBytes(const QByteArray &data);   // needs 25611 bytes
+    // Every field is stored, so equal images are exactly those with equal bytes.
+    bool operator==(const RadioImage &) const = default;
 };
 
 // The image pair of the running program.

@@ -71,6 +71,23 @@ private slots:
         }
     }
 
+    // Images compare equal exactly when their bytes do: a change to any one stored byte
+    // makes them differ.
+    void imagesCompareAsTheirBytes()
+    {
+        QRandomGenerator rng(815);
+        QByteArray bytes(kDataFileBytes, Qt::Uninitialized);
+        for (char &c : bytes)
+            c = char(rng.bounded(256));
+        const RadioImage image = RadioImage::fromBytes(bytes);
+        QVERIFY(RadioImage::fromBytes(bytes) == image);
+        for (int offset = 0; offset < kDataFileBytes; ++offset) {
+            QByteArray changed = bytes;
+            changed[offset] = char(changed[offset] ^ (1 << (offset % 8)));
+            QVERIFY2(RadioImage::fromBytes(changed) != image, qPrintable(QString::number(offset)));
+        }
+    }
+
     void composedFileLoadsFieldsAtTheirOffsets()
     {
         QByteArray b(kDataFileBytes, ' ');

@@ -3,6 +3,7 @@
 #include "CliDiff.h"
 #include "CliDocument.h"
 #include "CliExportChannels.h"
+#include "CliHistory.h"
 #include "CliImportChannels.h"
 #include "CliLink.h"
 #include "CliOptions.h"
@@ -35,7 +36,7 @@ const QList<CliCommand> &CliCommands()
         {"read", "Read the radio's memory into a data file.", names({"port", "out"}),
          names({"password", "trace", "backup-dir", "no-backup"}), {}, runReadCommand},
         {"write", "Write a data file into the radio.", names({"port", "in"}),
-         names({"password", "trace", "backup-dir", "no-backup", "verify"}), {}, runWriteCommand},
+         names({"password", "trace", "backup-dir", "no-backup", "verify", "plan", "json"}), {}, runWriteCommand},
         {"info", "Read and show the radio's information area.", names({"port"}), names({"json", "trace"}), {},
          runInfoCommand},
         {"new", "Create the default image of a band as a data file.", names({"band", "out"}), names({"factory"}), {},
@@ -49,8 +50,10 @@ const QList<CliCommand> &CliCommands()
          names({"in", "csv", "out"}), {}, {}, runImportCommand},
         {"ports", "List the serial devices present and what the system knows about them.", {}, names({"json"}), {},
          runPortsCommand},
+        {"history", "List the radio history kept in the backup folder, by radio.", {}, names({"dir", "json"}), {},
+         runHistoryCommand},
         {"simulate", "Serve a simulated radio on a pseudo-terminal (its path is the first line printed).", {},
-         names({"band", "image", "echo", "password", "firmware", "pace", "flip-stored"}), {}, runSimulateCommand},
+         names({"band", "image", "echo", "password", "firmware", "pace", "flip-stored", "silent-at", "bad-read-at"}), {}, runSimulateCommand},
     };
     return commands;
 }

@@ -19,6 +19,10 @@ constexpr CliOptionEntry kOptions[] = {
     {"verify", "", "read the radio back after writing and compare"},
     {"format", "tarven|chirp", "column layout of the CSV table (default tarven)"},
     {"csv", "FILE.csv", "CSV table of channels to import"},
+    {"dir", "DIR", "the backup folder that holds the radio history (default: the backup folder)"},
+    {"plan", "", "read the radio and show what the write would change; write nothing"},
+    {"silent-at", "HEX", "the simulated radio leaves every try of the block at HEX unanswered, once"},
+    {"bad-read-at", "HEX", "the simulated radio answers every try to read the block at HEX with a bad checksum, once"},
     {"flip-stored", "HEX[:MASK]", "the simulated radio stores the byte at HEX XORed with MASK, once"},
 };
 }

@@ -30,6 +30,9 @@ void TransferBackups::onConfirmed(int operation)
     restoring_ = nextRestore_;
     nextPrevious_.clear();
     nextRestore_ = false;
+    // The image as sent: the caller may put another image in place once the write runs.
+    writing_ = Image();
+    StampForFile(*writing_);
     if (folder_.isEmpty())
         return;
     if (previousOfWrite_.isEmpty()) {
@@ -37,8 +40,7 @@ void TransferBackups::onConfirmed(int operation)
             previousOfWrite_ = latest->path;
     }
     RadioHistory::WriteReceipt receipt;
-    receipt.written = Image();
-    StampForFile(receipt.written);
+    receipt.written = *writing_;
     receipt.serial = serial_;
     receipt.restore = restoring_;
     receipt.previousEntry = previousOfWrite_;
@@ -60,8 +62,7 @@ void TransferBackups::onFinished(int operation, bool success)
     const QString firmware = Link().RadioIdent.version;
     if (operation == LinkWrite && pendingWrite_) {
         RadioHistory::WriteReceipt receipt;
-        receipt.written = Image();
-        StampForFile(receipt.written);
+        receipt.written = writing_ ? *writing_ : Image();
         receipt.serial = serial_;
         receipt.firmware = firmware;
         receipt.restore = restoring_;

@@ -1,5 +1,6 @@
 #pragma once
 #include "HistoryEntry.h"
+#include "RadioImage.h"
 
 #include <QObject>
 #include <QSet>
@@ -7,7 +8,6 @@
 #include <optional>
 
 class LinkEngine;
-struct RadioImage;
 
 // Keeps the radio history of one link engine's transfers: the image a read brought, as
 // soon as the read has succeeded (before it replaces the document), and the image about
@@ -63,6 +63,7 @@ private:
     std::optional<HistoryEntry> last_;
     std::optional<HistoryEntry> lastRead_;
     std::optional<HistoryEntry> pendingWrite_;
+    std::optional<RadioImage> writing_;   // the image the write sends, kept from its start
     QString previousOfWrite_;
     bool restoring_ = false;
 };

@@ -36,6 +36,8 @@ public:
 
     // The commands.
     void openBackup();
+    void openBackupFile(const QString &path);   // as an untitled document
+    void showComparison(const RadioImage &document, const RadioImage &other, const QString &otherName);
     void compareWithFile();
     void compareWithRadio();
     void chooseBackupFolder();
@@ -47,12 +49,12 @@ public:
     std::function<QString(const QString &current)> chooseFolder;
 
     FrmCompare *compareWindow() const { return compare_; }
+    TransferBackups *history() const { return backups_; }
 
 private:
     void addMenuEntries();
     QAction *addEntry(QMenu *menu, const char *name, int captionId, QAction *before);
     void showCaptions();
-    void showComparison(const RadioImage &document, const RadioImage &other, const QString &otherName);
     void reportCancel(int operation);
 
     frmMain *main_;

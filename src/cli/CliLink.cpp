@@ -75,10 +75,11 @@ int runRead(const CliArgs &args)
     if (!parseSafetyOptions(args, false, &safe, &problem))
         return usageError(problem);
     // A target that cannot take the file is found before the 13-second transfer.
-    if (!CheckOutputPath(out))
+    const QString tracePath = optionValue(args, QStringLiteral("--trace"));
+    if (!CheckOutputPath(out, {tracePath}))
         return 1;
     LinkRun link(args);
-    if (!link.openTrace(args))
+    if (!link.openTrace(args, {out}))
         return 1;
     BuildNewImage();   // the model the radio is checked against
     const CliTransferSafety safety(link.engine, safe);
@@ -95,7 +96,7 @@ int runRead(const CliArgs &args)
         return CliTransferSafety::kCancelledExit;
     if (!ok || !LinkEngine::ApplyReadToImage())
         return 1;
-    return SaveDataFile(out) == FileResult::Ok ? 0 : 1;
+    return SaveDataFile(out, {tracePath}) == FileResult::Ok ? 0 : 1;
 }
 
 int runWrite(const CliArgs &args)
@@ -114,7 +115,7 @@ int runWrite(const CliArgs &args)
         return usageError(problem);
     const int failed = plan ? kPlanTrouble : 1;
     LinkRun link(args);
-    if (!link.openTrace(args))
+    if (!link.openTrace(args, {in}))
         return failed;
     if (OpenDataFile(in) != FileResult::Ok)
         return failed;
@@ -199,7 +200,7 @@ int runSimulate(const CliArgs &args)
     if (!imagePath.isEmpty()) {
         RadioImage img;
         if (!ReadFullFile(imagePath, img) || !ImageProblem(img).isEmpty()) {
-            std::fprintf(stderr, "%s: not a usable data file %s\n", qPrintable(imagePath),
+            std::fprintf(stderr, "%s: not a usable data file %s\n", qPrintable(EscapeControls(imagePath)),
                          qPrintable(ImageProblem(img)));
             return 1;
         }

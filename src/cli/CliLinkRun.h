@@ -1,5 +1,6 @@
 #pragma once
 #include "CliArgs.h"
+#include "CliOutputPath.h"
 #include "CliUsage.h"
 #include "HeadlessLinkUi.h"
 #include "LinkEngine.h"
@@ -31,15 +32,16 @@ public:
         port.setTrace(&trace);
     }
 
-    bool openTrace(const CliArgs &args)
+    // `others`: the files the command reads or writes besides, which the log must not replace.
+    bool openTrace(const CliArgs &args, const QStringList &others = {})
     {
         const QString path = optionValue(args, QStringLiteral("--trace"));
         if (path.isEmpty())
             return true;
         QString error;
-        if (trace.open(path, &error))
+        if (trace.open(path, others, &error))
             return true;
-        std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(error));
+        ReportUnwritable(path, error);
         return false;
     }
 

@@ -298,7 +298,7 @@ private slots:
         select({40});
         trigger("MnuCHCut");
         QVERIFY(!Image().channel(40));
-        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("\tA-40\t28.10000\t")));
+        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("A-40\t40\t28.10000\t")));
     }
 };
 

@@ -13,6 +13,9 @@
 #include "UiWindowCatalog.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -92,6 +95,17 @@ private slots:
         SetLanguage(1);
     }
 
+    // Accepts the import dialog (where the rows go) with its choice as it opens.
+    static void acceptImportDialogWhenShown()
+    {
+        QTimer::singleShot(10, [] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                dialog->accept();
+            else
+                acceptImportDialogWhenShown();
+        });
+    }
+
     void fileMenuExportsAndImportsChannels()
     {
         startBand(2, 1);
@@ -106,6 +120,7 @@ private slots:
         Image().channel(1)->TSQ = 1;
         Image().channel(402)->RDCT = 5;
         files.openAnswers << csv;
+        acceptImportDialogWhenShown();
         shell->main->menuEntry(QStringLiteral("mnuFileImportChannels"))->trigger();
         QCOMPARE(Image().toBytes(), original);
         QCOMPARE(shell->answers->messages.last(), LangText(30206).arg(Image().count()));
@@ -116,6 +131,7 @@ private slots:
         bad.write("Location,Frequency\n1,28.5\n2,35\n");
         bad.close();
         files.openAnswers << bad.fileName();
+        acceptImportDialogWhenShown();
         shell->main->menuEntry(QStringLiteral("mnuFileImportChannels"))->trigger();
         QCOMPARE(Image().toBytes(), original);
         QVERIFY(shell->answers->messages.last().startsWith(LangText(30207)));

@@ -3,6 +3,7 @@
 #include "ChannelCsvFields.h"
 #include "ChannelGroup.h"
 #include "ChannelImport.h"
+#include "CliOutputPath.h"
 #include "ControlChars.h"
 #include "DataFile.h"
 #include "LangText.h"
@@ -12,6 +13,10 @@
 
 int runImportChannels(const QString &inDat, const QString &csvPath, const QString &outDat, const QString &placeGroup)
 {
+    // The new data file never replaces the table or the data file it is made from.
+    const QStringList inputs{inDat, csvPath};
+    if (!CheckOutputPath(outDat, inputs))
+        return 1;
     QByteArray table;
     if (!ReadTableFile(csvPath, &table)) {
         std::fprintf(stderr, "%s %s\n", qPrintable(LangText(9002)), qPrintable(EscapeControls(csvPath)));
@@ -37,7 +42,7 @@ int runImportChannels(const QString &inDat, const QString &csvPath, const QStrin
                      qPrintable(EscapeControls(outcome.errorReport(), LineBreaks::Keep)));
         return 1;
     }
-    return SaveDataFile(outDat) == FileResult::Ok ? 0 : 1;
+    return SaveDataFile(outDat, inputs) == FileResult::Ok ? 0 : 1;
 }
 
 int runImportCommand(const CliArgs &args)

@@ -15,9 +15,7 @@
 #include "UiWindowCatalog.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDialog>
-#include <QTimer>
 #include <QFile>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -104,12 +102,7 @@ private slots:
     // Accepts the import dialog (where the rows go) with its choice as it opens.
     static void acceptImportDialogWhenShown()
     {
-        QTimer::singleShot(10, [] {
-            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-                dialog->accept();
-            else
-                acceptImportDialogWhenShown();
-        });
+        OnNextModal([](QDialog *dialog) { dialog->accept(); }, QStringLiteral("FrmImportChannels"));
     }
 
     void fileMenuExportsAndImportsChannels()

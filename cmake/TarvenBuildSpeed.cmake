@@ -16,7 +16,10 @@ if(TARVEN_HAVE_LLD)
   add_link_options(-fuse-ld=lld)
 endif()
 
-set(pch_default OFF)
+set(pch_default ON)
+if(CMAKE_CXX_COMPILER_LAUNCHER MATCHES "ccache")
+  set(pch_default OFF)
+endif()
 option(TARVEN_PCH "Precompile the common Qt headers" ${pch_default})
 
 set(TARVEN_DEBUG_INFO "" CACHE STRING "full (the build type's), or lines: line tables only")

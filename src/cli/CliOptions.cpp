@@ -24,6 +24,7 @@ constexpr CliOptionEntry kOptions[] = {
     {"silent-at", "HEX", "the simulated radio leaves every try of the block at HEX unanswered, once"},
     {"bad-read-at", "HEX", "the simulated radio answers every try to read the block at HEX with a bad checksum, once"},
     {"flip-stored", "HEX[:MASK]", "the simulated radio stores the byte at HEX XORed with MASK, once"},
+    {"place", "GROUP", "ignore the table's channel numbers: rows in file order into the group's free positions"},
 };
 }
 

@@ -11,6 +11,7 @@
 #include "frmMain.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -48,6 +49,8 @@ void ChannelFileCommands::ExportChannels()
     if (!file.open(QIODevice::WriteOnly)
         || file.write(ExportChannelTable(Image(), Run().BandMode, ChannelCsvFormat::Tarven)) < 0 || !file.commit())
         prompts().message(LangText(9002), MsgIcon::Critical);
+    else
+        prompts().message(LangText(30607).arg(QDir::toNativeSeparators(path)), MsgIcon::Information);
 }
 
 void ChannelFileCommands::ImportChannels()

@@ -8,6 +8,7 @@
 #include "frmMain.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -60,6 +61,10 @@ void PrintCommands::ExportPdf()
     const QString suggested = (doc.path() == QLatin1String(".") ? QString() : doc.path() + QLatin1Char('/'))
                               + doc.completeBaseName() + QStringLiteral(".pdf");
     const QString path = fileChooser().chooseSavePath(LangText(30205) + QStringLiteral(" (*.pdf)"), suggested);
-    if (!path.isEmpty() && !WritePrintoutPdf(path))
+    if (path.isEmpty())
+        return;
+    if (WritePrintoutPdf(path))
+        prompts().message(LangText(30608).arg(QDir::toNativeSeparators(path)), MsgIcon::Information);
+    else
         prompts().message(LangText(30214), MsgIcon::Critical);
 }

@@ -101,6 +101,8 @@ private slots:
         shell->main->menuEntry(QStringLiteral("mnuFileExportChannels"))->trigger();
         QVERIFY(files.log.first().startsWith(QStringLiteral("save: ") + LangText(30204) + QStringLiteral(" (*.csv)")));
         QVERIFY(QFile::exists(csv));
+        // A finished export says where the file went.
+        QCOMPARE(shell->answers->messages, QStringList{LangText(30607).arg(csv)});
 
         const QByteArray original = Image().toBytes();
         Image().channel(1)->TSQ = 1;
@@ -127,6 +129,7 @@ private slots:
         shell->main->menuEntry(QStringLiteral("mnuFileExportPdf"))->trigger();
         QVERIFY(files.log.last().startsWith(QStringLiteral("save: ") + LangText(30205) + QStringLiteral(" (*.pdf)")));
         QVERIFY(QFile::exists(pdf));
+        QCOMPARE(shell->answers->messages.last(), LangText(30608).arg(pdf));
     }
 };
 

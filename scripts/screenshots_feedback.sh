@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Pictures of what the desktop program says while and after it works, in English and
 # Chinese, into build/screenshots/:
-#   - offscreen (tst_feedbackpictures): the status bar during a transfer, the message of
+#   - offscreen (tst_desktopfeedback): the status bar during a transfer, the message of
 #     a verified write, opening a file with a damaged settings area, a paste of text that
 #     is no channel rows, the export confirmation, the compare window after an edit, and
 #     Radio Information with its read-only fields;
@@ -23,7 +23,7 @@ fi
 mkdir -p "$out"
 
 TARVEN_SCREENSHOT_DIR=$out QT_QPA_PLATFORM=offscreen TARVEN_PROGRAM_DIR=$build/dist/V100 \
-    "$build/tst_feedbackpictures" >/dev/null
+    "$build/tst_desktopfeedback" >/dev/null
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -82,14 +82,16 @@ private slots:
                 openAsDocument(damaged);
                 shell->answers->messages.clear();
                 QVERIFY2(ShowChild(QString::fromLatin1(name)), name);
-                if (Image() == damaged) {
-                    QVERIFY2(shell->answers->messages.isEmpty(), name);
+                if (shell->answers->messages.isEmpty()) {
+                    // Unchanged, or only a view state changed (which group shows).
+                    QVERIFY2(!History().canUndo(), name);
                     continue;
                 }
+                // The warning names at least one value.
                 QCOMPARE(shell->answers->messages.size(), 1);
-                QVERIFY2(shell->answers->messages.first().startsWith(
-                             LangText(30602).arg(LoadedWindow(QString::fromLatin1(name))->windowTitle())),
-                         name);
+                const QString lead = LangText(30602).arg(LoadedWindow(QString::fromLatin1(name))->windowTitle());
+                const QString warning = shell->answers->messages.first();
+                QVERIFY2(warning.startsWith(lead) && warning.size() > lead.size() + 4, qPrintable(warning));
                 QVERIFY2(History().undo(), name);
                 QVERIFY2(Image() == damaged, name);
             }

@@ -106,8 +106,11 @@ private slots:
         QString error;
         QVERIFY2(shell->startRadio(&error), qPrintable(error));
         openEveryWindow();
+        QApplication::setActiveWindow(shell->main.get());
+        QVERIFY(QTest::qWaitForWindowActive(shell->main.get()));
         for (QMdiSubWindow *sub : shell->main->mdiArea()->subWindowList()) {
             shell->main->mdiArea()->setActiveSubWindow(sub);
+            sub->widget()->setFocus();
             shell->answers->log.clear();
             shell->answers->answers = {Answer::Cancel};   // the write's question
             QTest::keyClick(sub->widget(), Qt::Key_W, Qt::ControlModifier);

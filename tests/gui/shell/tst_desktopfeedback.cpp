@@ -27,6 +27,7 @@
 #include <QRandomGenerator>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -108,13 +109,20 @@ private slots:
         file.write(bytes);
         file.close();
 
+        // Any dialog that opens during the open is noted and closed.
         QStringList dialogs;
-        OnNextModal([&dialogs](QDialog *dlg) {
-            dialogs << dlg->objectName();
-            dlg->reject();
+        QTimer watch;
+        watch.setInterval(10);
+        connect(&watch, &QTimer::timeout, this, [&dialogs] {
+            if (auto *dlg = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                dialogs << dlg->objectName() + QLatin1Char(':') + dlg->windowTitle();
+                dlg->reject();
+            }
         });
+        watch.start();
         main()->OpenDocumentFile(damaged);
         QTest::qWait(50);
+        watch.stop();
         QVERIFY2(dialogs.isEmpty(), qPrintable(dialogs.join(QLatin1Char(' '))));
         QCOMPARE(Doc().DocumentPath, damaged);
         QCOMPARE(shell->answers->messages.size(), 1);
@@ -136,8 +144,10 @@ private slots:
         cutFile.close();
         const RadioImage before = Image();
         shell->answers->messages.clear();
+        shell->answers->answers = {Answer::No};   // the options window's corrections are not saved
         main()->OpenDocumentFile(cut);
         QCOMPARE(shell->answers->messages.size(), 1);
+        QVERIFY2(shell->answers->messages.first().startsWith(LangText(9002)), qPrintable(shell->answers->messages.first()));
         QCOMPARE(int(main()->mdiArea()->subWindowList().size()), open);
         QVERIFY(LoadedWindow(QStringLiteral("FrmOptFeatures")));
         QVERIFY(Image() == before);

@@ -63,8 +63,9 @@ void PrintCommands::ExportPdf()
     const QString path = fileChooser().chooseSavePath(LangText(30205) + QStringLiteral(" (*.pdf)"), suggested);
     if (path.isEmpty())
         return;
-    if (WritePrintoutPdf(path))
+    QString error;
+    if (WritePrintoutPdf(path, &error))
         prompts().message(LangText(30608).arg(QDir::toNativeSeparators(path)), MsgIcon::Information);
     else
-        prompts().message(LangText(30214), MsgIcon::Critical);
+        prompts().message(LangText(30214) + QStringLiteral("\n\n") + error, MsgIcon::Critical);
 }

@@ -16,6 +16,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -160,6 +162,17 @@ private slots:
                 QVERIFY(!QFileInfo(fifo).isFile());
             }
         }
+        // Print to file in the print dialog follows the same rules.
+        OnNextModal([&](QDialog *dlg) {
+            auto *print = static_cast<QPrintDialog *>(dlg);
+            print->printer()->setOutputFileName(doc);
+            print->done(QDialog::Accepted);
+        }, QStringLiteral("dlgPrint"));
+        shell->main->menuEntry(QStringLiteral("mnuFilePrint"))->trigger();
+        QVERIFY2(shell->answers->messages.last().contains(LangText(30650).arg(doc)), qPrintable(shell->answers->messages.last()));
+        QFile file(doc);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), saved);
     }
 };
 

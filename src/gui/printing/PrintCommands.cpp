@@ -45,6 +45,9 @@ void PrintCommands::Print()
         QString error;
         if (!WritePrintoutPdf(printer.outputFileName(), &error))
             prompts().message(LangText(30214) + QStringLiteral("\n\n") + error, MsgIcon::Critical);
+        else
+            prompts().message(LangText(30608).arg(QDir::toNativeSeparators(printer.outputFileName())),
+                              MsgIcon::Information);
         return;
     }
     if (!PaintPrintout(&printer))

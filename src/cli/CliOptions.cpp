@@ -20,6 +20,7 @@ constexpr CliOptionEntry kOptions[] = {
     {"format", "tarven|chirp", "column layout of the CSV table (default tarven)"},
     {"csv", "FILE.csv", "CSV table of channels to import"},
     {"flip-stored", "HEX[:MASK]", "the simulated radio stores the byte at HEX XORed with MASK, once"},
+    {"place", "GROUP", "ignore the table's channel numbers: rows in file order into the group's free positions"},
 };
 }
 

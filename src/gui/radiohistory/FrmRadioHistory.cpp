@@ -232,7 +232,7 @@ void FrmRadioHistory::compareWithDocument()
     RadioImage img;
     if (chosen.size() != 1 || !loadEntry(chosen.first(), img))
         return;
-    safety_->showComparison(Image(), img, HistoryWords::EntryTitle(chosen.first()));
+    safety_->showComparison(img, HistoryWords::EntryTitle(chosen.first()), chosen.first().kind == HistoryKind::Read);
 }
 
 void FrmRadioHistory::compareSelected()

@@ -37,7 +37,8 @@ public:
     // The commands.
     void openBackup();
     void openBackupFile(const QString &path);   // as an untitled document
-    void showComparison(const RadioImage &document, const RadioImage &other, const QString &otherName);
+    // `fromRadio`: the document is compared as a read would leave it (ComparableWithRead).
+    void showComparison(const RadioImage &other, const QString &otherName, bool fromRadio);
     void compareWithFile();
     void compareWithRadio();
     void chooseBackupFolder();

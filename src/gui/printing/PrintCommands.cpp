@@ -60,6 +60,7 @@ void PrintCommands::ExportPdf()
     const QString suggested = (doc.path() == QLatin1String(".") ? QString() : doc.path() + QLatin1Char('/'))
                               + doc.completeBaseName() + QStringLiteral(".pdf");
     const QString path = fileChooser().chooseSavePath(LangText(30205) + QStringLiteral(" (*.pdf)"), suggested);
-    if (!path.isEmpty() && !WritePrintoutPdf(path))
-        prompts().message(LangText(30214), MsgIcon::Critical);
+    QString error;
+    if (!path.isEmpty() && !WritePrintoutPdf(path, &error))
+        prompts().message(LangText(30214) + QStringLiteral("\n\n") + error, MsgIcon::Critical);
 }

@@ -33,14 +33,31 @@ verified=$(grep -c ',verified,' "$work/log.csv" || true)
 handshake=$((7 + 3 + 1 + 16 + 4 + 22))
 write=$((handshake + 464 * (22 + 1) + 3 + 1))
 check=$((handshake + 464 * (4 + 22) + 3 + 1))
+# Every exchange runs from a "PROGRAM" to the next one; it is a write (data frames), a
+# check (reads of the memory) or the information read that finds a radio, and the time
+# from its first command to its last reply counts for its kind. What is left is waiting:
+# time-outs while no radio answers and the engine's own turns.
 awk -v radios="$radios" -v wire_bytes=$((write + check)) -v wall="$(awk -v a="$t0" -v b="$t1" 'BEGIN { print b - a }')" \
     -v verified="$verified" '
-    $2 == "TX" && $3 == "50" && NF == 9 && start == "" { candidate = $1; next }
+    function close_exchange() {
+        if (xstart != "" && xlast != "") spent[kind] += xlast - xstart
+        xstart = ""; xlast = ""; kind = "probe"
+    }
+    $2 == "TX" && $3 == "50" && NF == 9 {
+        if (start == "") candidate = $1
+        close_exchange(); xstart = $1; next
+    }
+    $2 == "TX" && $3 == "57" { kind = "write" }
+    $2 == "TX" && $3 == "52" && $4 != "3E" && kind != "write" { kind = "check" }
     start == "" && $2 == "RX" && candidate != "" && $0 ~ /5A 4A 06$/ { start = candidate }
-    $2 == "RX" { last = $1 }
+    $2 == "RX" { last = $1; xlast = $1 }
     END {
+        close_exchange()
         wire = wire_bytes * 10 / 9600
         per = (last - start) / radios
+        transfer = (spent["write"] + spent["check"]) / radios
         printf "%d radios, %d verified; wire time of a write and its check %.3f s (%d bytes)\n", radios, verified, wire, wire_bytes
         printf "session %.3f s, %.3f s per radio, ratio %.4f (whole command %.3f s)\n", last - start, per, per / wire, wall
+        printf "per radio: write and check %.3f s (ratio %.4f), finding the radio %.3f s, waiting %.3f s\n", \
+            transfer, transfer / wire, spent["probe"] / radios, per - transfer - spent["probe"] / radios
     }' "$work/fleet.trace"

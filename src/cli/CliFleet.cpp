@@ -1,5 +1,6 @@
 #include "CliFleet.h"
 
+#include "CliOutputPath.h"
 #include "CliSignals.h"
 #include "CliUsage.h"
 #include "ControlChars.h"
@@ -17,7 +18,6 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QSocketNotifier>
 
 #include <cstdio>
@@ -30,12 +30,6 @@ void say(const QString &text)
 {
     std::printf("%s\n", qPrintable(EscapeControls(text)));
     std::fflush(stdout);
-}
-
-bool sameFile(const QString &a, const QString &b)
-{
-    const QFileInfo fa(a), fb(b);
-    return fa.exists() && fb.exists() && fa.canonicalFilePath() == fb.canonicalFilePath();
 }
 
 // Enter mode: a line on standard input says the next radio is connected; the end of
@@ -85,8 +79,14 @@ int runFleetCommand(const CliArgs &args)
     else if (!next.isEmpty() && next != QLatin1String("enter"))
         return usageError(QStringLiteral("--next is enter or auto"));
     options.skipDone = args.contains(QStringLiteral("--skip-done"));
-    if (sameFile(logPath, in) || (!perRadio.isEmpty() && sameFile(logPath, perRadio)))
-        return usageError(QStringLiteral("--log must not be one of the command's own inputs"));
+    // The log is appended to: never a device, a folder or one of the command's own files.
+    QStringList others{in};
+    if (!perRadio.isEmpty())
+        others << perRadio;
+    if (!optionValue(args, QStringLiteral("--trace")).isEmpty())
+        others << optionValue(args, QStringLiteral("--trace"));
+    if (!CheckOutputPath(logPath, others))
+        return 1;
 
     if (OpenDataFile(in) != FileResult::Ok)
         return 1;
@@ -112,7 +112,7 @@ int runFleetCommand(const CliArgs &args)
     LinkTrace trace;
     const QString tracePath = optionValue(args, QStringLiteral("--trace"));
     if (!tracePath.isEmpty()) {
-        if (!trace.open(tracePath, &problem)) {
+        if (!trace.open(tracePath, {in, logPath}, &problem)) {
             std::fprintf(stderr, "%s: %s\n", qPrintable(tracePath), qPrintable(problem));
             return 1;
         }

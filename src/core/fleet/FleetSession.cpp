@@ -275,6 +275,7 @@ void FleetSession::handleRadio(const FleetRadioIdentity &radio)
         valuesSet_ = values.described();
     }
     sent_ = QByteArray(kTransferBytes, '\0');
+    written_ = Image();
     RadioImage packed = Image();
     PackImageInto(packed, sent_);
     imageHash_ = QString::fromLatin1(QCryptographicHash::hash(sent_, QCryptographicHash::Sha256).toHex());
@@ -326,12 +327,12 @@ void FleetSession::onWritten(bool success)
         result = FleetResult::Partial;
         details = holds();
     }
-    logRow(result, details);
+    logRow(result, details, true);
     Image() = base_;
     afterRadio();
 }
 
-void FleetSession::logRow(FleetResult result, const QString &details)
+void FleetSession::logRow(FleetResult result, const QString &details, bool written)
 {
     FleetLogRow row;
     row.time = QDateTime::currentDateTime();
@@ -343,8 +344,9 @@ void FleetSession::logRow(FleetResult result, const QString &details)
     row.details = details;
     row.valuesSet = valuesSet_;
     row.imageHash = imageHash_;
-    if (receipts_ && !sent_.isEmpty()) {
-        const QString problem = receipts_(FleetReceipt{radio_, row, sent_});
+    // A receipt for every write that was started; a radio refused before it gets none.
+    if (receipts_ && written) {
+        const QString problem = receipts_(FleetReceipt{radio_, row, written_, sent_, engine_->lastOutcome()});
         if (!problem.isEmpty())
             row.details = row.details.isEmpty() ? problem : row.details + QStringLiteral("; ") + problem;
     }

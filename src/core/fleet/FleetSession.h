@@ -1,6 +1,7 @@
 #pragma once
 #include "FleetLog.h"
 #include "FleetRadioValues.h"
+#include "LinkOutcome.h"
 #include "RadioImage.h"
 
 #include <QByteArray>
@@ -47,7 +48,9 @@ QStringList FleetSummaryLines(const FleetSummary &summary);
 struct FleetReceipt {
     FleetRadioIdentity radio;
     FleetLogRow row;
-    QByteArray sent;             // the 7424 bytes meant for the radio
+    RadioImage written;          // the image sent, per-radio values included
+    QByteArray sent;             // its 7424 bytes
+    LinkOutcome outcome;         // how far the write got, what the read back found
 };
 // Records a receipt; an empty text on success, else why it could not be recorded (the
 // session goes on and the log row says so).
@@ -115,7 +118,7 @@ private:
     void handleRadio(const FleetRadioIdentity &radio);
     QString refusal(const FleetRadioIdentity &radio) const;
     void onWritten(bool success);
-    void logRow(FleetResult result, const QString &details);
+    void logRow(FleetResult result, const QString &details, bool written = false);
     void afterRadio();
     void finishSession();
 
@@ -138,6 +141,7 @@ private:
     QString lastSerial_;
     QString valuesSet_;
     QByteArray sent_;
+    RadioImage written_;
     QString imageHash_;
     FleetSummary summary_;
 };

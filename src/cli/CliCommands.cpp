@@ -47,7 +47,7 @@ const QList<CliCommand> &CliCommands()
         {"export", "Write the channels of a data file as a CSV table.", names({"in", "out"}), names({"format"}), {},
          runExportCommand},
         {"import", "Store the channels of a CSV table into a data file, saved as a new one.",
-         names({"in", "csv", "out"}), {}, {}, runImportCommand},
+         names({"in", "csv", "out"}), names({"place"}), {}, runImportCommand},
         {"ports", "List the serial devices present and what the system knows about them.", {}, names({"json"}), {},
          runPortsCommand},
         {"fleet", "Write one data file into many radios, each checked and logged by serial number.",

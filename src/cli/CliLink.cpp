@@ -231,7 +231,7 @@ int runSimulate(const CliArgs &args)
     if (!imagePath.isEmpty()) {
         RadioImage img;
         if (!ReadFullFile(imagePath, img) || !ImageProblem(img).isEmpty()) {
-            std::fprintf(stderr, "%s: not a usable data file %s\n", qPrintable(imagePath),
+            std::fprintf(stderr, "%s: not a usable data file %s\n", qPrintable(EscapeControls(imagePath)),
                          qPrintable(ImageProblem(img)));
             return 1;
         }

@@ -20,6 +20,7 @@ constexpr CliOptionEntry kOptions[] = {
     {"format", "tarven|chirp", "column layout of the CSV table (default tarven)"},
     {"csv", "FILE.csv", "CSV table of channels to import"},
     {"flip-stored", "HEX[:MASK]", "the simulated radio stores the byte at HEX XORed with MASK, once"},
+    {"place", "GROUP", "ignore the table's channel numbers: rows in file order into the group's free positions"},
     // Fleet programming
     {"fleet", "N", "the simulated radio becomes N radios in turn, a new serial number after each write"},
     {"fleet-fault", "N:verify|band,...", "in the fleet, radio N fails its check after writing or has another band"},

@@ -36,7 +36,17 @@ void PrintCommands::Print()
     preparePrinter(printer);
     QPrintDialog dialog(&printer, main_);
     dialog.setObjectName(QStringLiteral("dlgPrint"));
-    if (dialog.exec() == QDialog::Accepted && !PaintPrintout(&printer))
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!printer.outputFileName().isEmpty()) {
+        // "Print to file" writes the pages as Export PDF does, by the rules of every
+        // written file: never over the document's own file, a device or a pipe.
+        QString error;
+        if (!WritePrintoutPdf(printer.outputFileName(), &error))
+            prompts().message(LangText(30214) + QStringLiteral("\n\n") + error, MsgIcon::Critical);
+        return;
+    }
+    if (!PaintPrintout(&printer))
         prompts().message(LangText(30214), MsgIcon::Critical);
 }
 

@@ -15,7 +15,10 @@
 #include "UiWindowCatalog.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QFile>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -96,6 +99,12 @@ private slots:
         SetLanguage(1);
     }
 
+    // Accepts the import dialog (where the rows go) with its choice as it opens.
+    static void acceptImportDialogWhenShown()
+    {
+        OnNextModal([](QDialog *dialog) { dialog->accept(); }, QStringLiteral("FrmImportChannels"));
+    }
+
     void fileMenuExportsAndImportsChannels()
     {
         startBand(2, 1);
@@ -110,6 +119,7 @@ private slots:
         Image().channel(1)->TSQ = 1;
         Image().channel(402)->RDCT = 5;
         files.openAnswers << csv;
+        acceptImportDialogWhenShown();
         shell->main->menuEntry(QStringLiteral("mnuFileImportChannels"))->trigger();
         QCOMPARE(Image().toBytes(), original);
         QCOMPARE(shell->answers->messages.last(), LangText(30206).arg(Image().count()));
@@ -120,6 +130,7 @@ private slots:
         bad.write("Location,Frequency\n1,28.5\n2,35\n");
         bad.close();
         files.openAnswers << bad.fileName();
+        acceptImportDialogWhenShown();
         shell->main->menuEntry(QStringLiteral("mnuFileImportChannels"))->trigger();
         QCOMPARE(Image().toBytes(), original);
         QVERIFY(shell->answers->messages.last().startsWith(LangText(30207)));
@@ -157,6 +168,17 @@ private slots:
                 QVERIFY(!QFileInfo(fifo).isFile());
             }
         }
+        // Print to file in the print dialog follows the same rules.
+        OnNextModal([&](QDialog *dlg) {
+            auto *print = static_cast<QPrintDialog *>(dlg);
+            print->printer()->setOutputFileName(doc);
+            print->done(QDialog::Accepted);
+        }, QStringLiteral("dlgPrint"));
+        shell->main->menuEntry(QStringLiteral("mnuFilePrint"))->trigger();
+        QVERIFY2(shell->answers->messages.last().contains(LangText(30650).arg(doc)), qPrintable(shell->answers->messages.last()));
+        QFile file(doc);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), saved);
     }
 };
 

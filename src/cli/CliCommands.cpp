@@ -4,6 +4,7 @@
 #include "CliDocument.h"
 #include "CliExportChannels.h"
 #include "CliHistory.h"
+#include "CliFleet.h"
 #include "CliImportChannels.h"
 #include "CliLink.h"
 #include "CliOptions.h"
@@ -52,8 +53,13 @@ const QList<CliCommand> &CliCommands()
          runPortsCommand},
         {"history", "List the radio history kept in the backup folder, by radio.", {}, names({"dir", "json"}), {},
          runHistoryCommand},
+        {"fleet", "Write one data file into many radios, each checked and logged by serial number.",
+         names({"in", "port", "log"}), names({"count", "next", "skip-done", "per-radio", "password", "trace"}), {},
+         runFleetCommand},
         {"simulate", "Serve a simulated radio on a pseudo-terminal (its path is the first line printed).", {},
-         names({"band", "image", "echo", "password", "firmware", "pace", "flip-stored", "silent-at", "bad-read-at"}), {}, runSimulateCommand},
+         names({"band", "image", "echo", "password", "firmware", "pace", "flip-stored", "silent-at", "bad-read-at", "fleet",
+                "fleet-fault"}),
+         {}, runSimulateCommand},
     };
     return commands;
 }

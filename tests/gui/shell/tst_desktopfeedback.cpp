@@ -49,8 +49,7 @@ class TestDesktopFeedback : public QObject {
         suffix = language == 1 ? QStringLiteral("en") : QStringLiteral("zh");
         shell = std::make_unique<ShellSession>();
         SetLanguage(language);
-        Run().ShownLanguageId = language;
-        main()->Change_Language();
+        main()->Form_Activate();   // as on activation: texts again, the grid reopened
         main()->resize(820, 560);
         main()->show();
         QVERIFY(QTest::qWaitForWindowExposed(main()));

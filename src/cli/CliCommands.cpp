@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "CliDiff.h"
+#include "CliDoctor.h"
 #include "CliDocument.h"
 #include "CliExportChannels.h"
 #include "CliImportChannels.h"
@@ -51,6 +52,8 @@ const QList<CliCommand> &CliCommands()
          runPortsCommand},
         {"simulate", "Serve a simulated radio on a pseudo-terminal (its path is the first line printed).", {},
          names({"band", "image", "echo", "password", "firmware", "pace", "flip-stored"}), {}, runSimulateCommand},
+        {"doctor", "Check the serial connection: devices, access, who holds the port, cable, radio.", {},
+         names({"port", "json", "find"}), {}, runDoctorCommand},
     };
     return commands;
 }

@@ -19,6 +19,7 @@ constexpr CliOptionEntry kOptions[] = {
     {"verify", "", "read the radio back after writing and compare"},
     {"format", "tarven|chirp", "column layout of the CSV table (default tarven)"},
     {"csv", "FILE.csv", "CSV table of channels to import"},
+    {"find", "", "first find the cable: unplug it, then plug it in (waits up to 60 s)"},
     {"flip-stored", "HEX[:MASK]", "the simulated radio stores the byte at HEX XORed with MASK, once"},
 };
 }

@@ -1,6 +1,8 @@
 #include "CliPorts.h"
 
+#include "LangText.h"
 #include "PortList.h"
+#include "SystemView.h"
 #include "SerialDevices.h"
 
 #include <QJsonArray>
@@ -30,6 +32,7 @@ int runPortsCommand(const CliArgs &args)
             QJsonObject o = d.toJson();
             const int com = comNumberOf(d, comSlots);
             o[QStringLiteral("com")] = com > 0 ? QJsonValue(com) : QJsonValue();
+            o[QStringLiteral("canOpen")] = LiveSystem().access(d.device).userCanReadWrite;
             list.append(o);
         }
         const QByteArray json = QJsonDocument(list).toJson(QJsonDocument::Indented);
@@ -46,6 +49,9 @@ int runPortsCommand(const CliArgs &args)
             line += QStringLiteral("  ") + d.byId;
         if (!d.details().isEmpty())
             line += QStringLiteral("  (") + d.details() + QLatin1Char(')');
+        // A device this user may not open is listed, but marked: `doctor` says why.
+        if (!LiveSystem().access(d.device).userCanReadWrite)
+            line += QStringLiteral("  [") + LangText(30970) + QLatin1Char(']');
         std::printf("%s\n", qPrintable(line));
     }
     return 0;

@@ -7,7 +7,10 @@
 
 void CliPrompts::message(const QString &text, MsgIcon)
 {
-    std::fprintf(stderr, "%s\n", EscapeControls(text, LineBreaks::Keep).toLocal8Bit().constData());
+    // Messages written for a window may break lines with CR LF; a terminal wants LF.
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    std::fprintf(stderr, "%s\n", EscapeControls(lines, LineBreaks::Keep).toLocal8Bit().constData());
 }
 
 Answer CliPrompts::ask(const QString &text, AskButtons buttons, MsgIcon icon)

@@ -8,6 +8,7 @@
 #include "CliLink.h"
 #include "CliOptions.h"
 #include "CliPorts.h"
+#include "CliReport.h"
 
 #include <QCommandLineParser>
 
@@ -54,6 +55,8 @@ const QList<CliCommand> &CliCommands()
          names({"band", "image", "echo", "password", "firmware", "pace", "flip-stored"}), {}, runSimulateCommand},
         {"doctor", "Check the serial connection: devices, access, who holds the port, cable, radio.", {},
          names({"port", "json", "find"}), {}, runDoctorCommand},
+        {"report", "Write a support report (versions, connection check, settings without passwords) as .tar.gz.",
+         names({"out"}), names({"include-trace"}), {}, runReportCommand},
     };
     return commands;
 }

@@ -43,7 +43,7 @@ int runDoctorCommand(const CliArgs &args)
         if (options.port.isEmpty())
             return 1;
     }
-    const DoctorReport report = RunConnectionDoctor(LiveSystem(), options);
+    const DoctorReport report = RunConnectionDoctor(CurrentSystem(), options);
     if (args.contains(QStringLiteral("--json"))) {
         const QByteArray json = QJsonDocument(DoctorReportJson(report)).toJson(QJsonDocument::Indented);
         std::fwrite(json.constData(), 1, size_t(json.size()), stdout);

@@ -20,6 +20,7 @@ constexpr CliOptionEntry kOptions[] = {
     {"format", "tarven|chirp", "column layout of the CSV table (default tarven)"},
     {"csv", "FILE.csv", "CSV table of channels to import"},
     {"find", "", "first find the cable: unplug it, then plug it in (waits up to 60 s)"},
+    {"include-trace", "", "include the last transfer's serial trace in the report"},
     {"flip-stored", "HEX[:MASK]", "the simulated radio stores the byte at HEX XORed with MASK, once"},
 };
 }

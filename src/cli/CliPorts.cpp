@@ -32,7 +32,7 @@ int runPortsCommand(const CliArgs &args)
             QJsonObject o = d.toJson();
             const int com = comNumberOf(d, comSlots);
             o[QStringLiteral("com")] = com > 0 ? QJsonValue(com) : QJsonValue();
-            o[QStringLiteral("canOpen")] = LiveSystem().access(d.device).userCanReadWrite;
+            o[QStringLiteral("canOpen")] = CurrentSystem().access(d.device).userCanReadWrite;
             list.append(o);
         }
         const QByteArray json = QJsonDocument(list).toJson(QJsonDocument::Indented);
@@ -50,7 +50,7 @@ int runPortsCommand(const CliArgs &args)
         if (!d.details().isEmpty())
             line += QStringLiteral("  (") + d.details() + QLatin1Char(')');
         // A device this user may not open is listed, but marked: `doctor` says why.
-        if (!LiveSystem().access(d.device).userCanReadWrite)
+        if (!CurrentSystem().access(d.device).userCanReadWrite)
             line += QStringLiteral("  [") + LangText(30970) + QLatin1Char(']');
         std::printf("%s\n", qPrintable(line));
     }

@@ -2,6 +2,7 @@
 
 #include "ControlChars.h"
 #include "LangText.h"
+#include "RecentMessages.h"
 
 #include <cstdio>
 
@@ -11,6 +12,7 @@ void CliPrompts::message(const QString &text, MsgIcon)
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     std::fprintf(stderr, "%s\n", EscapeControls(lines, LineBreaks::Keep).toLocal8Bit().constData());
+    RememberShownMessage(lines);
 }
 
 Answer CliPrompts::ask(const QString &text, AskButtons buttons, MsgIcon icon)

@@ -4,7 +4,7 @@
 
 QString CableUdevRulePath()
 {
-    return QStringLiteral("/lib/udev/rules.d/70-tarven-cable.rules");
+    return QStringLiteral("/usr/lib/udev/rules.d/70-tarven-cable.rules");
 }
 
 AccessAdvice AdviseAccess(const QString &device, const FileAccess &access, const UserIdentity &user)

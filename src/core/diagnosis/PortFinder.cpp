@@ -19,7 +19,7 @@ QString PortFinder::look(const QStringList &present)
 QStringList PresentSerialPaths()
 {
     QStringList paths;
-    for (const SurveyedDevice &d : SurveySerialDevices(LiveSystem()))
+    for (const SurveyedDevice &d : SurveySerialDevices(CurrentSystem()))
         paths << (d.byId.isEmpty() ? d.path : d.byId);
     return paths;
 }

@@ -132,3 +132,21 @@ const SystemView &LiveSystem()
     static const HostSystem live;
     return live;
 }
+
+namespace {
+const SystemView *&systemOverride()
+{
+    static const SystemView *view = nullptr;
+    return view;
+}
+}
+
+const SystemView &CurrentSystem()
+{
+    return systemOverride() ? *systemOverride() : LiveSystem();
+}
+
+void UseSystemView(const SystemView *view)
+{
+    systemOverride() = view;
+}

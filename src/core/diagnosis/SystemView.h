@@ -70,3 +70,7 @@ protected:
 
 // The live system, for the programs.
 const SystemView &LiveSystem();
+// The view the programs' windows and commands use: the live system unless a test put
+// another in place (nullptr puts the live system back).
+const SystemView &CurrentSystem();
+void UseSystemView(const SystemView *view);

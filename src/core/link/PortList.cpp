@@ -138,7 +138,7 @@ QString LinkDevicePath()
 
 QString DeviceGroup(const QString &device)
 {
-    return LiveSystem().access(device).group;
+    return CurrentSystem().access(device).group;
 }
 
 QString PortOpenFailureDetail(const QString &device, QSerialPort::SerialPortError error,

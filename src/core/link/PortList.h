@@ -67,6 +67,6 @@ bool OpenLinkPort(MSComm1 &port);
 // device present; access refused, with the group to join only when a group with read
 // and write access exists; the program holding the device; else the system's text).
 QString PortOpenFailureDetail(const QString &device, QSerialPort::SerialPortError error,
-                              const QString &systemText, const SystemView &system = LiveSystem());
+                              const QString &systemText, const SystemView &system = CurrentSystem());
 // The group that owns a device file, empty when it cannot be found.
 QString DeviceGroup(const QString &device);

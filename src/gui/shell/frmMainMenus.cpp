@@ -117,6 +117,9 @@ const MenuRow kMenuRows[] = {
     {Kind::Menu, "mnuHelp", 10700, nullptr, nullptr, false, false, nullptr},
     {Kind::Entry, "mnuHelpTopic", 10701, nullptr, nullptr, true, false, nullptr},
     {Kind::Separator, "mnuHelpBar0", 0, nullptr, nullptr, false, false, nullptr},
+    {Kind::Entry, "mnuHelpDoctor", 30955, nullptr, nullptr, false, false, &frmMain::mnuHelpDoctor_Click},
+    {Kind::Entry, "mnuHelpReport", 30956, nullptr, nullptr, false, false, &frmMain::mnuHelpReport_Click},
+    {Kind::Separator, "mnuHelpBar1", 0, nullptr, nullptr, false, false, nullptr},
     {Kind::Entry, "mnuHelpAbout", 10702, nullptr, nullptr, false, false, &frmMain::mnuHelpAbout_Click},
     {Kind::EndMenu, nullptr, 0, nullptr, nullptr, false, false, nullptr},
 };

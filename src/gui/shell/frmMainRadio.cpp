@@ -13,6 +13,7 @@
 #include "UiChildWindows.h"
 #include "FrmProgress.h"
 #include "UiLinkFront.h"
+#include "UiSupportCommands.h"
 
 #include <QMdiArea>
 #include <QTimer>
@@ -28,6 +29,7 @@ void frmMain::buildLink()
     linkUi_ = new UiLinkFront(this);
     engine_ = new LinkEngine(*comm_, *linkUi_, this);
     connect(engine_, &LinkEngine::operationFinished, this, &frmMain::onLinkFinished);
+    KeepLastTransferTrace(engine_, comm_);
 }
 
 void frmMain::closeLinkPort()

@@ -77,7 +77,9 @@ DoctorReport RunConnectionDoctor(const SystemView &system, const DoctorOptions &
     r.port = options.port.isEmpty() ? choosePort(r.devices) : options.port;
     const UserIdentity user = system.user();
 
-    if (r.devices.isEmpty())
+    // A port named outright (a pseudo-terminal, a link) is checked even when the
+    // device tree lists no serial device.
+    if (r.devices.isEmpty() && options.port.isEmpty())
         r.checks << check("devices", Verdict::Problem, LangText(30938), LangText(30939));
     else if (r.port.isEmpty())
         r.checks << check("devices", Verdict::Note, LangText(30939));

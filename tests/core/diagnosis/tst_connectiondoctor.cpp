@@ -209,7 +209,7 @@ private slots:
         if (!silent) {
             QCOMPARE(cable->finding, LangText(echo ? 30930 : 30931));
             QCOMPARE(answer->verdict, DoctorCheck::Verdict::Ok);
-            QVERIFY(r.healthy());
+            QVERIFY2(r.healthy(), qPrintable(DoctorReportText(r)));
             QVERIFY(answer->finding.contains(QStringLiteral("V101")));
             QCOMPARE(json.value(QStringLiteral("radio")).toObject().value(QStringLiteral("firmware")).toString(),
                      QStringLiteral("V101"));

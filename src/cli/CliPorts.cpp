@@ -1,5 +1,6 @@
 #include "CliPorts.h"
 
+#include "ControlChars.h"
 #include "LangText.h"
 #include "PortList.h"
 #include "SystemView.h"
@@ -30,6 +31,11 @@ int runPortsCommand(const CliArgs &args)
         QJsonArray list;
         for (const SerialDevice &d : present) {
             QJsonObject o = d.toJson();
+            // Descriptions and serial numbers are what the device says about itself.
+            for (auto it = o.begin(); it != o.end(); ++it) {
+                if (it->isString())
+                    *it = EscapeControls(it->toString());
+            }
             const int com = comNumberOf(d, comSlots);
             o[QStringLiteral("com")] = com > 0 ? QJsonValue(com) : QJsonValue();
             o[QStringLiteral("canOpen")] = CurrentSystem().access(d.device).userCanReadWrite;
@@ -52,7 +58,7 @@ int runPortsCommand(const CliArgs &args)
         // A device this user may not open is listed, but marked: `doctor` says why.
         if (!CurrentSystem().access(d.device).userCanReadWrite)
             line += QStringLiteral("  [") + LangText(30970) + QLatin1Char(']');
-        std::printf("%s\n", qPrintable(line));
+        std::printf("%s\n", qPrintable(EscapeControls(line)));
     }
     return 0;
 }
@@ -64,7 +70,7 @@ bool ResolvePortOption(CliArgs &args)
     QString device;
     QString error;
     if (!ResolveAutoPort(&device, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+        std::fprintf(stderr, "%s\n", qPrintable(EscapeControls(error, LineBreaks::Keep)));
         return false;
     }
     args.setValue(QStringLiteral("--port"), device);

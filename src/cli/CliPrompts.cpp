@@ -4,15 +4,22 @@
 #include "LangText.h"
 #include "RecentMessages.h"
 
+#include <QStringList>
+
 #include <cstdio>
 
 void CliPrompts::message(const QString &text, MsgIcon)
 {
-    // Messages written for a window may break lines with CR LF; a terminal wants LF.
-    QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    std::fprintf(stderr, "%s\n", EscapeControls(lines, LineBreaks::Keep).toLocal8Bit().constData());
-    RememberShownMessage(lines);
+    // Messages break their lines as message boxes do (CR LF); a terminal or a log file
+    // wants LF alone, and a CR anywhere else is a control character like any other.
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString &line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        line = EscapeControls(line);
+    }
+    std::fprintf(stderr, "%s\n", lines.join(QLatin1Char('\n')).toLocal8Bit().constData());
+    RememberShownMessage(lines.join(QLatin1Char('\n')));
 }
 
 Answer CliPrompts::ask(const QString &text, AskButtons buttons, MsgIcon icon)

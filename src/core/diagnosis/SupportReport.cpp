@@ -63,7 +63,7 @@ QString WithoutPasswords(const QString &iniText)
 
 QString SupportReportWhatGoesIn()
 {
-    return LangText(30960);
+    return LangText(30960) + QLatin1Char(' ') + LangText(30965);
 }
 
 bool WriteSupportReport(const QString &outPath, const SupportReportOptions &options, QString *error)

@@ -56,7 +56,7 @@ void SaveSupportReport(QWidget *parent)
     QDialog dlg(parent);
     dlg.setObjectName(QStringLiteral("FrmSupportReport"));
     dlg.setWindowTitle(LangText(30964));
-    auto *what = new QLabel(LangText(30960));
+    auto *what = new QLabel(SupportReportWhatGoesIn());
     what->setObjectName(QStringLiteral("Label1"));
     what->setWordWrap(true);
     what->setMinimumWidth(460);

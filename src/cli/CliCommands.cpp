@@ -4,6 +4,7 @@
 #include "CliDoctor.h"
 #include "CliDocument.h"
 #include "CliExportChannels.h"
+#include "CliFleet.h"
 #include "CliImportChannels.h"
 #include "CliLink.h"
 #include "CliOptions.h"
@@ -48,11 +49,14 @@ const QList<CliCommand> &CliCommands()
         {"export", "Write the channels of a data file as a CSV table.", names({"in", "out"}), names({"format"}), {},
          runExportCommand},
         {"import", "Store the channels of a CSV table into a data file, saved as a new one.",
-         names({"in", "csv", "out"}), {}, {}, runImportCommand},
+         names({"in", "csv", "out"}), names({"place"}), {}, runImportCommand},
         {"ports", "List the serial devices present and what the system knows about them.", {}, names({"json"}), {},
          runPortsCommand},
+        {"fleet", "Write one data file into many radios, each checked and logged by serial number.",
+         names({"in", "port", "log"}), names({"count", "next", "skip-done", "per-radio", "password", "trace"}), {},
+         runFleetCommand},
         {"simulate", "Serve a simulated radio on a pseudo-terminal (its path is the first line printed).", {},
-         names({"band", "image", "echo", "password", "firmware", "pace", "flip-stored"}), {}, runSimulateCommand},
+         names({"band", "image", "echo", "password", "firmware", "pace", "flip-stored", "fleet", "fleet-fault"}), {}, runSimulateCommand},
         {"doctor", "Check the serial connection: devices, access, who holds the port, cable, radio.", {},
          names({"port", "json", "find"}), {}, runDoctorCommand},
         {"report", "Write a support report (versions, connection check, settings without passwords) as .tar.gz.",

@@ -13,6 +13,7 @@
 #include "UiChildWindows.h"
 #include "UiRecentFilesMenu.h"
 #include "UiUndoCommands.h"
+#include "UiLinkFront.h"
 
 #include <QAction>
 #include <QApplication>
@@ -79,6 +80,7 @@ frmMain::~frmMain()
 {
     // The client area reports activations while it is torn down; the menus are gone by then.
     disconnect(mdi_, nullptr, this, nullptr);
+    linkUi_->setStatusHandler(nullptr);   // the status bar goes before the engine
     if (MdiArea() == mdi_)
         SetMdiArea(nullptr);
 }

@@ -9,8 +9,10 @@ dir=${1:-$root/build-package}
 "$root/scripts/setup.sh" --package
 
 # The flags Debian builds its packages with: fortified libc calls, stack protector,
-# full RELRO and immediate binding. CMake reads CFLAGS/CXXFLAGS/LDFLAGS at its first
+# full RELRO, immediate binding, stack-clash and control-flow protection (hardening=+all).
+# CMake reads CFLAGS/CXXFLAGS/LDFLAGS at its first
 # configure only, hence a build folder of its own.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 eval "$(dpkg-buildflags --export=sh)"
 export CXXFLAGS="$CXXFLAGS $CPPFLAGS"
 launcher=()

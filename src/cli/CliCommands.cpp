@@ -1,7 +1,9 @@
 #include "CliCommands.h"
 
+#include "CliCheckChannels.h"
 #include "CliDiff.h"
 #include "CliDocument.h"
+#include "CliEditChannels.h"
 #include "CliExportChannels.h"
 #include "CliImportChannels.h"
 #include "CliLink.h"
@@ -47,6 +49,10 @@ const QList<CliCommand> &CliCommands()
          runExportCommand},
         {"import", "Store the channels of a CSV table into a data file, saved as a new one.",
          names({"in", "csv", "out"}), {}, {}, runImportCommand},
+        {"edit", "Store NAME=VALUE settings into a list of channels of a data file, saved as a new one.",
+         names({"in", "out", "channels", "set"}), {}, {}, runEditCommand},
+        {"check", "List likely mistakes in the channels of a data file (exit 0 none, 1 findings).", {},
+         names({"json", "region"}), names({"FILE.dat"}), runCheckCommand},
         {"ports", "List the serial devices present and what the system knows about them.", {}, names({"json"}), {},
          runPortsCommand},
         {"simulate", "Serve a simulated radio on a pseudo-terminal (its path is the first line printed).", {},
@@ -127,10 +133,13 @@ bool ParseCommandArgs(const CliCommand &command, const QStringList &arguments, C
         return false;
     }
     QMap<QString, QString> options;
+    QMap<QString, QStringList> repeated;
     for (const QString &name : accepted) {
-        if (parser.isSet(name))
+        if (parser.isSet(name)) {
             options.insert(QStringLiteral("--") + name, parser.value(name));
+            repeated.insert(QStringLiteral("--") + name, parser.values(name));
+        }
     }
-    *parsed = CliArgs(options, positional);
+    *parsed = CliArgs(options, positional, repeated);
     return true;
 }

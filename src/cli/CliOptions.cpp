@@ -19,6 +19,9 @@ constexpr CliOptionEntry kOptions[] = {
     {"verify", "", "read the radio back after writing and compare"},
     {"format", "tarven|chirp", "column layout of the CSV table (default tarven)"},
     {"csv", "FILE.csv", "CSV table of channels to import"},
+    {"channels", "SPEC", "channels to edit: A-1..A-40, EU 1..EU 40, MEM 1, all (comma-separated)"},
+    {"set", "NAME=VALUE", "a CSV column and its value, stored into every listed channel (repeatable)"},
+    {"region", "1|2|3", "IARU region whose 10 m band plan applies (default: the setting, else the locale's)"},
     {"flip-stored", "HEX[:MASK]", "the simulated radio stores the byte at HEX XORed with MASK, once"},
 };
 }

@@ -43,7 +43,7 @@ private slots:
         QCOMPARE(findings.size(), 3);
         QCOMPARE(findings.at(0).toObject().value("channel").toString(), QStringLiteral("A-1"));
         QCOMPARE(findings.at(0).toObject().value("kind").toString(), QStringLiteral("repeater-offset"));
-        QCOMPARE(findings.at(2).toObject().value("kind").toString(), QStringLiteral("duplicate"));
+        QCOMPARE(findings.at(1).toObject().value("kind").toString(), QStringLiteral("duplicate"));
     }
 
     void troubleIsTwo()

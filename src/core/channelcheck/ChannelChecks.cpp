@@ -95,8 +95,15 @@ void checkBandPlan(const ChannelRecord &c, int band, int region, QList<ChannelFi
         *out << ChannelFinding{c.number, FindingKind::RepeaterOffset,
                                LangText(31024).arg(frequencyOf(c, band), SegmentText(*rx)).arg(kRepeaterOffsetKhz)};
     const BandSegment *tx = SegmentAt(region, txKhz);
-    if (!tx || isPlaceholder(c))
+    if (isPlaceholder(c))
         return;
+    if (!tx) {
+        // A channel of the 10 m band whose shift takes the transmitter out of it.
+        if (rx)
+            *out << ChannelFinding{c.number, FindingKind::BandSegment,
+                                   LangText(31027).arg(QString::number(txKhz / 1000.0, 'f', 3))};
+        return;
+    }
     const bool am = c.AM_FM == 1;
     if (am ? tx->am : tx->fm)
         return;

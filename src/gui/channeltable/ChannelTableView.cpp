@@ -12,17 +12,9 @@
 
 namespace Col = ChannelTableColumns;
 
-namespace {
-// The source column of a view index (the view may show a sorting and filtering proxy).
-int sourceColumn(const QModelIndex &index)
-{
-    return index.column();
-}
-}
-
 QWidget *ChannelCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
 {
-    const int column = sourceColumn(index);
+    const int column = index.column();   // the filter keeps the model's columns
     if (Col::IsList(column)) {
         auto *combo = new QComboBox(parent);
         combo->setMaxVisibleItems(20);
@@ -69,6 +61,8 @@ ChannelTableView::ChannelTableView(QWidget *parent) : QTableView(parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setTabKeyNavigation(true);
+    // Rows start in position order; a header click sorts the view.
+    horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     setSortingEnabled(true);
     horizontalHeader()->setSectionsMovable(true);
     horizontalHeader()->setSortIndicatorShown(true);

@@ -72,10 +72,13 @@ private slots:
         ChannelRecord &up = put(9, "29.3");   // shifted up onto the satellite segment
         up.DUP = 1;
         up.OffSetFre = 100;
+        ChannelRecord &out = put(10, "29.66"); // shifted up out of the band
+        out.DUP = 1;
+        out.OffSetFre = 100;
         QCOMPARE(found(2, 1), (QStringList{"3:duplicate", "5:band-plan", "6:band-plan", "7:repeater-offset",
-                                           "9:band-plan", "42:conflict"}));
+                                           "9:band-plan", "10:repeater-offset", "10:band-plan", "42:conflict"}));
         QCOMPARE(found(2, 3), (QStringList{"3:duplicate", "6:band-plan", "7:repeater-offset", "9:band-plan",
-                                           "42:conflict"}));
+                                           "10:repeater-offset", "10:band-plan", "42:conflict"}));
         const QList<ChannelFinding> all = CheckChannels(Image(), 2, 1);
         QCOMPARE(all.at(0).reason, QStringLiteral("frequency 29.10000 is stored twice: also in A-2"));
         QCOMPARE(all.at(1).reason, QStringLiteral("transmits FM on 28.500 MHz, in the 28.225-29.000 MHz narrow all "

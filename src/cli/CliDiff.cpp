@@ -1,6 +1,7 @@
 #include "CliDiff.h"
 
 #include "CliUsage.h"
+#include "ControlChars.h"
 #include "ImageDiff.h"
 #include "RadioImage.h"
 
@@ -16,15 +17,17 @@ namespace {
 constexpr int kDifferent = 1;
 constexpr int kTrouble = 2;
 
+// Values and file names come from the files: their control characters are shown as
+// escapes, so a file cannot retitle or clear the terminal that shows the differences.
 QJsonObject differenceJson(const Difference &d)
 {
     QJsonObject o;
     o[QStringLiteral("key")] = d.key;
-    o[QStringLiteral("place")] = d.place;
-    o[QStringLiteral("setting")] = d.setting;
-    o[QStringLiteral("before")] = d.before;
-    o[QStringLiteral("after")] = d.after;
-    o[QStringLiteral("text")] = d.text();
+    o[QStringLiteral("place")] = EscapeControls(d.place);
+    o[QStringLiteral("setting")] = EscapeControls(d.setting);
+    o[QStringLiteral("before")] = EscapeControls(d.before);
+    o[QStringLiteral("after")] = EscapeControls(d.after);
+    o[QStringLiteral("text")] = EscapeControls(d.text());
     return o;
 }
 } // namespace
@@ -41,7 +44,8 @@ int diffFiles(const QString &pathA, const QString &pathB, bool json)
     for (const auto &[path, img] : {std::pair{pathA, &a}, std::pair{pathB, &b}}) {
         QString reason;
         if (!ReadComparable(path, *img, &reason)) {
-            std::fprintf(stderr, "tarven-cli: %s: %s\n", qPrintable(path), qPrintable(reason));
+            std::fprintf(stderr, "tarven-cli: %s: %s\n", qPrintable(EscapeControls(path)),
+                         qPrintable(EscapeControls(reason)));
             return kTrouble;
         }
     }
@@ -61,7 +65,7 @@ int diffFiles(const QString &pathA, const QString &pathB, bool json)
         std::printf("%s", QJsonDocument(root).toJson(QJsonDocument::Indented).constData());
     } else {
         for (const Difference &d : differences)
-            std::printf("%s\n", d.text().toUtf8().constData());
+            std::printf("%s\n", EscapeControls(d.text()).toUtf8().constData());
     }
     return differences.isEmpty() ? 0 : kDifferent;
 }

@@ -1,27 +1,28 @@
 #include "CliExportChannels.h"
 
 #include "ChannelExport.h"
+#include "CliOutputPath.h"
+#include "ControlChars.h"
 #include "DataFile.h"
 #include "LangText.h"
 #include "RadioImage.h"
 #include "RunSettings.h"
+#include "SaveTarget.h"
 
-#include <QSaveFile>
 #include <cstdio>
 
 int runExportChannels(const QString &inDat, const QString &outCsv, const QString &format)
 {
     ChannelCsvFormat fmt = ChannelCsvFormat::Tarven;
     if (!format.isEmpty() && !ChannelCsvFormatByName(format, &fmt)) {
-        std::fprintf(stderr, "tarven-cli: unknown format \"%s\" (tarven or chirp)\n", qPrintable(format));
+        std::fprintf(stderr, "tarven-cli: unknown format \"%s\" (tarven or chirp)\n", qPrintable(EscapeControls(format)));
         return 2;
     }
-    if (OpenDataFile(inDat) != FileResult::Ok)
+    if (!CheckOutputPath(outCsv, {inDat}) || OpenDataFile(inDat) != FileResult::Ok)
         return 1;
-    QSaveFile file(outCsv);
-    if (!file.open(QIODevice::WriteOnly) || file.write(ExportChannelTable(Image(), Run().BandMode, fmt)) < 0
-        || !file.commit()) {
-        std::fprintf(stderr, "%s %s\n", qPrintable(LangText(30214)), qPrintable(outCsv));
+    QString error;
+    if (!SaveFileBytes(outCsv, ExportChannelTable(Image(), Run().BandMode, fmt), {inDat}, &error)) {
+        ReportUnwritable(outCsv, error);
         return 1;
     }
     return 0;

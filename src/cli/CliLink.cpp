@@ -62,15 +62,16 @@ public:
         port.setTrace(&trace);
     }
 
-    bool openTrace(const CliArgs &args)
+    // `others`: the files the command reads or writes besides, which the log must not replace.
+    bool openTrace(const CliArgs &args, const QStringList &others = {})
     {
         const QString path = optionValue(args, QStringLiteral("--trace"));
         if (path.isEmpty())
             return true;
         QString error;
-        if (trace.open(path, &error))
+        if (trace.open(path, others, &error))
             return true;
-        std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(error));
+        ReportUnwritable(path, error);
         return false;
     }
 
@@ -112,10 +113,11 @@ int runRead(const CliArgs &args)
     if (!parseSafetyOptions(args, false, &safe, &problem))
         return usageError(problem);
     // A target that cannot take the file is found before the 13-second transfer.
-    if (!CheckOutputPath(out))
+    const QString tracePath = optionValue(args, QStringLiteral("--trace"));
+    if (!CheckOutputPath(out, {tracePath}))
         return 1;
     LinkRun link(args);
-    if (!link.openTrace(args))
+    if (!link.openTrace(args, {out}))
         return 1;
     BuildNewImage();   // the model the radio is checked against
     const CliTransferSafety safety(link.engine, safe);
@@ -124,7 +126,7 @@ int runRead(const CliArgs &args)
         return CliTransferSafety::kCancelledExit;
     if (!ok || !LinkEngine::ApplyReadToImage())
         return 1;
-    return SaveDataFile(out) == FileResult::Ok ? 0 : 1;
+    return SaveDataFile(out, {tracePath}) == FileResult::Ok ? 0 : 1;
 }
 
 int runWrite(const CliArgs &args)
@@ -137,7 +139,7 @@ int runWrite(const CliArgs &args)
     if (!parseSafetyOptions(args, true, &safe, &problem))
         return usageError(problem);
     LinkRun link(args);
-    if (!link.openTrace(args))
+    if (!link.openTrace(args, {in}))
         return 1;
     if (OpenDataFile(in) != FileResult::Ok)
         return 1;
@@ -206,7 +208,7 @@ int runSimulate(const CliArgs &args)
     if (!imagePath.isEmpty()) {
         RadioImage img;
         if (!ReadFullFile(imagePath, img) || !ImageProblem(img).isEmpty()) {
-            std::fprintf(stderr, "%s: not a usable data file %s\n", qPrintable(imagePath),
+            std::fprintf(stderr, "%s: not a usable data file %s\n", qPrintable(EscapeControls(imagePath)),
                          qPrintable(ImageProblem(img)));
             return 1;
         }

@@ -8,9 +8,9 @@
 
 #include <cstdio>
 
-bool CheckOutputPath(const QString &path)
+bool CheckOutputPath(const QString &path, const QStringList &others)
 {
-    const SaveTarget target = ResolveSaveTarget(path);
+    const SaveTarget target = ResolveSaveTarget(path, others);
     QString problem = target.problem;
     if (problem.isEmpty()) {
         const QFileInfo folder(QFileInfo(target.path).absolutePath());
@@ -21,7 +21,12 @@ bool CheckOutputPath(const QString &path)
     }
     if (problem.isEmpty())
         return true;
-    std::fprintf(stderr, "%s\n%s: %s\n", qPrintable(LangText(9002)), qPrintable(EscapeControls(path)),
-                 qPrintable(problem));
+    ReportUnwritable(path, problem);
     return false;
+}
+
+void ReportUnwritable(const QString &path, const QString &problem)
+{
+    std::fprintf(stderr, "%s\n%s: %s\n", qPrintable(LangText(9002)), qPrintable(EscapeControls(path)),
+                 qPrintable(EscapeControls(problem)));
 }

@@ -1,5 +1,6 @@
 #include "CliPorts.h"
 
+#include "ControlChars.h"
 #include "PortList.h"
 #include "SerialDevices.h"
 
@@ -28,6 +29,11 @@ int runPortsCommand(const CliArgs &args)
         QJsonArray list;
         for (const SerialDevice &d : present) {
             QJsonObject o = d.toJson();
+            // Descriptions and serial numbers are what the device says about itself.
+            for (auto it = o.begin(); it != o.end(); ++it) {
+                if (it->isString())
+                    *it = EscapeControls(it->toString());
+            }
             const int com = comNumberOf(d, comSlots);
             o[QStringLiteral("com")] = com > 0 ? QJsonValue(com) : QJsonValue();
             list.append(o);
@@ -46,7 +52,7 @@ int runPortsCommand(const CliArgs &args)
             line += QStringLiteral("  ") + d.byId;
         if (!d.details().isEmpty())
             line += QStringLiteral("  (") + d.details() + QLatin1Char(')');
-        std::printf("%s\n", qPrintable(line));
+        std::printf("%s\n", qPrintable(EscapeControls(line)));
     }
     return 0;
 }
@@ -58,7 +64,7 @@ bool ResolvePortOption(CliArgs &args)
     QString device;
     QString error;
     if (!ResolveAutoPort(&device, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+        std::fprintf(stderr, "%s\n", qPrintable(EscapeControls(error, LineBreaks::Keep)));
         return false;
     }
     args.setValue(QStringLiteral("--port"), device);

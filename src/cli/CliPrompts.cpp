@@ -3,11 +3,21 @@
 #include "ControlChars.h"
 #include "LangText.h"
 
+#include <QStringList>
+
 #include <cstdio>
 
 void CliPrompts::message(const QString &text, MsgIcon)
 {
-    std::fprintf(stderr, "%s\n", EscapeControls(text, LineBreaks::Keep).toLocal8Bit().constData());
+    // Messages break their lines as message boxes do (CR LF); a terminal or a log file
+    // wants LF alone, and a CR anywhere else is a control character like any other.
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString &line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        line = EscapeControls(line);
+    }
+    std::fprintf(stderr, "%s\n", lines.join(QLatin1Char('\n')).toLocal8Bit().constData());
 }
 
 Answer CliPrompts::ask(const QString &text, AskButtons buttons, MsgIcon icon)

@@ -39,6 +39,8 @@ void OnTerminationSignals(std::function<void()> handler)
     sa.sa_handler = onSignal;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &sa, nullptr);
-    sigaction(SIGTERM, &sa, nullptr);
+    // A closed terminal (SIGHUP) ends a transfer as Ctrl+C and kill do: END to the radio,
+    // the port closed, and what a cancelled write left in the radio said.
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(signal, &sa, nullptr);
 }

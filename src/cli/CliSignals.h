@@ -1,7 +1,7 @@
 #pragma once
 #include <functional>
 
-// SIGINT and SIGTERM end the application's event loop cleanly (QCoreApplication::quit),
+// SIGINT, SIGTERM and SIGHUP end the application's event loop cleanly (QCoreApplication::quit),
 // through a self-pipe watched on the event loop, so destructors run and ports close.
 void QuitOnTerminationSignals();
 // The same signals call `handler` on the event loop instead (once per signal).

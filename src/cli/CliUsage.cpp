@@ -1,6 +1,7 @@
 #include "CliUsage.h"
 
 #include "CliCommands.h"
+#include "ControlChars.h"
 #include "Release.h"
 
 namespace {
@@ -39,7 +40,7 @@ int usageError(const QString &what)
     const QString where = usageCommand().isEmpty() ? QString() : usageCommand() + QStringLiteral(": ");
     const QString help = usageCommand().isEmpty() ? QStringLiteral("--help")
                                                   : usageCommand() + QStringLiteral(" --help");
-    std::fprintf(stderr, "tarven-cli: %s%s (see tarven-cli %s)\n", qPrintable(where), qPrintable(what),
+    std::fprintf(stderr, "tarven-cli: %s%s (see tarven-cli %s)\n", qPrintable(where), qPrintable(EscapeControls(what)),
                  qPrintable(help));
     return 2;
 }

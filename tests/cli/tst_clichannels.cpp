@@ -6,6 +6,8 @@
 
 #include "CliProcess.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray contents(const QString &path)
@@ -66,6 +68,49 @@ private slots:
 
         QCOMPARE(cli({"import", "--in", dat, "--csv", tmp.filePath(QStringLiteral("missing.csv")), "--out", out}).code, 1);
         QVERIFY(!QFileInfo::exists(out));
+    }
+
+    // An output is a regular file (a link leads to its target) and never one of the
+    // command's inputs: nothing the user has is replaced by a table or a data file.
+    void outputsReplaceNeitherInputsNorPipes()
+    {
+        QTemporaryDir tmp;
+        const QString dat = tmp.filePath(QStringLiteral("doc.dat"));
+        const QString csv = tmp.filePath(QStringLiteral("doc.csv"));
+        QCOMPARE(cli({"new", "--band", "hf", "--out", dat}).code, 0);
+        QCOMPARE(cli({"export", "--in", dat, "--out", csv}).code, 0);
+        const QByteArray datBytes = contents(dat), csvBytes = contents(csv);
+        QVERIFY(QFile::link(dat, tmp.filePath(QStringLiteral("link.dat"))));
+
+        const QList<QStringList> refused = {
+            {"export", "--in", dat, "--out", dat},
+            {"export", "--in", dat, "--out", tmp.filePath(QStringLiteral("link.dat"))},
+            {"import", "--in", dat, "--csv", csv, "--out", csv},
+            {"import", "--in", dat, "--csv", csv, "--out", dat},
+        };
+        for (const QStringList &args : refused) {
+            const CliResult r = cli(args);
+            QVERIFY2(r.code == 1, qPrintable(args.join(' ')));
+            QVERIFY2(r.err.contains("same file"), r.err.constData());
+            QCOMPARE(contents(dat), datBytes);
+            QCOMPARE(contents(csv), csvBytes);
+        }
+
+        const QString fifo = tmp.filePath(QStringLiteral("pipe.csv"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        for (const QStringList &args : {QStringList{"export", "--in", dat, "--out", fifo},
+                                        QStringList{"import", "--in", dat, "--csv", csv, "--out", fifo}}) {
+            const CliResult r = cli(args);
+            QCOMPARE(r.code, 1);
+            QVERIFY2(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile(), qPrintable(args.join(' ')));
+        }
+
+        // A link to a table is written through: the link stays.
+        const QString linkedCsv = tmp.filePath(QStringLiteral("linked.csv"));
+        QVERIFY(QFile::link(csv, linkedCsv));
+        QCOMPARE(cli({"export", "--in", dat, "--out", linkedCsv, "--format", "chirp"}).code, 0);
+        QVERIFY(QFileInfo(linkedCsv).isSymLink());
+        QVERIFY(contents(csv).startsWith("Location,Name,"));
     }
 
     void badUsage()

@@ -77,6 +77,33 @@ private slots:
         QVERIFY(emptyGroup);
     }
 
+    // The warning of a damaged file comes as plain lines (no CR of a message box's line
+    // breaks), names the channel as the grid does, and shows what the file holds escaped.
+    void damagedFileWarningIsPlainText()
+    {
+        QTemporaryDir tmp;
+        const QString file = tmp.filePath(QStringLiteral("odd.dat"));
+        QCOMPARE(cli({"new", "--band", "hf", "--out", file, "--factory"}).code, 0);
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QByteArray bytes = f.readAll();
+        bytes.replace(1071 + 6, 8, QByteArray("\x1B]0;x\x07\r", 8));   // the stored frequency of the first slot
+        QVERIFY(f.seek(0));
+        QCOMPARE(f.write(bytes), bytes.size());
+        f.close();
+
+        for (const QStringList &args : {QStringList{"dump", file}, QStringList{"dump", file, "--json"}}) {
+            const CliResult r = cli(args);
+            QCOMPARE(r.code, 0);
+            QVERIFY2(r.err.contains("outside their ranges"), r.err.constData());
+            QVERIFY2(r.err.contains("Channel 1 (A-1)"), r.err.constData());
+            for (const QByteArray &stream : {r.err, r.out}) {
+                QVERIFY2(!stream.contains('\r') && !stream.contains('\x1B') && !stream.contains('\x07'),
+                         stream.constData());
+            }
+        }
+    }
+
     void failuresAndUsage()
     {
         QTemporaryDir tmp;

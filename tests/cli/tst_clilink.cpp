@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 
 namespace {
 // A simulated radio in its own process, serving on the pseudo-terminal it names.
@@ -111,6 +113,35 @@ private slots:
         const CliResult readToDevice = cli({"read", "--port", radio.device(), "--out", "/dev/null"});
         QCOMPARE(readToDevice.code, 1);
         QVERIFY(!readToDevice.err.contains("successfully"));
+    }
+
+    // The trace log follows the rules of every written file: it never takes the place of
+    // the data file the command reads or writes, nor of a pipe. Refused before the port opens.
+    void traceNeverReplacesTheCommandsFiles()
+    {
+        QTemporaryDir tmp;
+        const QString dat = tmp.filePath("doc.dat");
+        QCOMPARE(cli({"new", "--band", "cb", "--out", dat}).code, 0);
+        const QByteArray bytes = [&] { QFile f(dat); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }();
+        const QString fifo = tmp.filePath("trace.fifo");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString absent = "/dev/tarven-no-such-device";
+        const QList<QStringList> refused = {
+            {"write", "--port", absent, "--in", dat, "--trace", dat},
+            {"read", "--port", absent, "--out", tmp.filePath("new.dat"), "--trace", tmp.filePath("new.dat")},
+            {"read", "--port", absent, "--out", tmp.filePath("new.dat"), "--trace", fifo},
+            {"info", "--port", absent, "--trace", fifo},
+        };
+        for (const QStringList &args : refused) {
+            const CliResult r = cli(args);
+            QVERIFY2(r.code == 1, qPrintable(args.join(' ')));
+            QVERIFY2(r.err.contains(args.last().toUtf8()), r.err.constData());
+            QVERIFY(!QFileInfo::exists(tmp.filePath("new.dat")));
+            QVERIFY(!QFileInfo(fifo).isFile());
+            QFile f(dat);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), bytes);
+        }
     }
 
     // The tool asks nothing: a question is printed with the answer it got.

@@ -1,6 +1,7 @@
 // tarven-cli diff, backups, write --verify against a radio that stores a byte wrongly,
 // and SIGINT during a transfer, run as a user would run them.
 #include "BackupStore.h"
+#include "RadioImage.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -97,6 +98,60 @@ private slots:
         QCOMPARE(cli({"diff", shortFile.fileName(), a}).code, 2);
     }
 
+    // diff compares data files only: anything else is "not a valid data file", trouble (2),
+    // as dump says of it, whatever its size.
+    void diffRefusesWhatIsNoDataFile()
+    {
+        QTemporaryDir tmp;
+        const QString a = tmp.filePath(QStringLiteral("a.dat"));
+        QCOMPARE(cli({"new", "--band", "hf", "--out", a}).code, 0);
+        const QByteArray zeros(25611, '\0');
+        QByteArray text;
+        while (text.size() < 25611)
+            text += "channel count 27749 is outside, a text file that only has the size of a data file\n";
+        for (const QByteArray &bytes : {zeros, text.left(25611), text.left(1000)}) {
+            const QString other = tmp.filePath(QStringLiteral("other.dat"));
+            QFile f(other);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(bytes);
+            f.close();
+            for (const QStringList &args : {QStringList{"diff", a, other}, QStringList{"diff", other, a},
+                                            QStringList{"diff", other, a, "--json"}}) {
+                const Result r = cli(args);
+                QCOMPARE(r.code, 2);
+                QVERIFY(r.out.isEmpty());
+                QVERIFY2(r.err.contains("not a valid TARVEN II data file"), r.err.constData());
+            }
+            const Result dump = cli({"dump", other});
+            QVERIFY2(dump.err.contains("not a valid TARVEN II data file"), dump.err.constData());
+        }
+    }
+
+    // Values and names from the files reach the terminal with their control characters
+    // escaped: a file cannot retitle or clear the terminal through diff.
+    void diffEscapesControlCharacters()
+    {
+        QTemporaryDir tmp;
+        const QString a = tmp.filePath(QStringLiteral("a.dat"));
+        const QString b = tmp.filePath(QString::fromUtf8("b\x1B]0;owned\x07.dat"));
+        QCOMPARE(cli({"new", "--band", "ham", "--out", a}).code, 0);
+        QFile fa(a);
+        QVERIFY(fa.open(QIODevice::ReadOnly));
+        RadioImage img = RadioImage::fromBytes(fa.readAll());
+        img.at(0).setFreqText(QString::fromUtf8("\x1B[2J"));
+        img.addChannel(7, QStringLiteral("28.85000"));
+        QFile fb(b);
+        QVERIFY(fb.open(QIODevice::WriteOnly));
+        fb.write(img.toBytes());
+        fb.close();
+        for (const QStringList &args : {QStringList{"diff", a, b}, QStringList{"diff", a, b, "--json"}}) {
+            const Result r = cli(args);
+            QCOMPARE(r.code, 1);
+            QVERIFY2(!r.out.contains('\x1B') && !r.out.contains('\x07'), r.out.constData());
+            QVERIFY2(r.out.contains("x1B[2J") && r.out.contains("x1B]0;owned"), r.out.constData());
+        }
+    }
+
     void readKeepsABackupAndVerifyCatchesAFlippedByte()
     {
         QTemporaryDir tmp;
@@ -131,12 +186,17 @@ private slots:
     void interruptEndsTheTransferCleanly_data()
     {
         QTest::addColumn<QString>("command");
-        QTest::newRow("read") << QStringLiteral("read");
-        QTest::newRow("write") << QStringLiteral("write");
+        QTest::addColumn<int>("signal");
+        QTest::newRow("read, Ctrl+C") << QStringLiteral("read") << int(SIGINT);
+        QTest::newRow("write, Ctrl+C") << QStringLiteral("write") << int(SIGINT);
+        // The terminal closed: the same clean end, not death by the signal.
+        QTest::newRow("read, terminal closed") << QStringLiteral("read") << int(SIGHUP);
+        QTest::newRow("write, terminal closed") << QStringLiteral("write") << int(SIGHUP);
     }
     void interruptEndsTheTransferCleanly()
     {
         QFETCH(QString, command);
+        QFETCH(int, signal);
         QTemporaryDir tmp;
         const QString file = tmp.filePath(QStringLiteral("image.dat"));
         const QString trace = tmp.filePath(QStringLiteral("trace.txt"));
@@ -149,7 +209,7 @@ private slots:
         QVERIFY(p.waitForStarted());
         // Interrupt once blocks are moving.
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(trace).size() > 4000, 30000);
-        ::kill(pid_t(p.processId()), SIGINT);
+        ::kill(pid_t(p.processId()), signal);
         QVERIFY(p.waitForFinished(30000));
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QCOMPARE(p.exitCode(), 130);

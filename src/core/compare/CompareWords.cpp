@@ -1,5 +1,6 @@
 #include "CompareWords.h"
 
+#include "ChannelCsvFields.h"
 #include "ChannelGroup.h"
 #include "FreqCodec.h"
 #include "LangText.h"
@@ -92,11 +93,10 @@ QString OnOff(int value)
 
 QString ChannelPlace(int number, int band)
 {
+    // The channel as the grid and the channel table name it: "A-5", "EU 12", "MEM 1".
     const QString channel = Text(15001, "Channel") + QLatin1Char(' ') + QString::number(number);
-    const int group = GroupOfChannel(number, band);
-    if (group < 0 || !IsInGroup(number, group, band) || GroupName(group, band).isEmpty())
-        return channel;
-    return QStringLiteral("%1 (%2 %3)").arg(channel, GroupName(group, band)).arg(number - GroupStart(group, band));
+    const QString label = ChannelLabel(number, band);
+    return label.isEmpty() ? channel : QStringLiteral("%1 (%2)").arg(channel, label);
 }
 
 QString CommonChannelPlace() { return Text(16101, "Common channel settings"); }

@@ -13,7 +13,8 @@ namespace CompareWords {
 // tool may run without one).
 QString Text(int id, const char *fallback);
 
-// "Channel 12 (EU 12)"; "Channel 361" for a number outside every group of the band.
+// "Channel 12 (EU 12)", "Channel 5 (A-5)", "Channel 402 (MEM 1)", as the grid and the
+// channel table name the channel; "Channel 361" for a number outside every group.
 QString ChannelPlace(int number, int band);
 QString CommonChannelPlace();                 // the common channel settings
 QString OptionsPlace();                       // the optional features

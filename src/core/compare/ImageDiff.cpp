@@ -229,12 +229,16 @@ QString ListMessage(const QString &head, const QStringList &lines, int shown)
 
 bool ReadComparable(const QString &path, RadioImage &img, QString *reason)
 {
+    constexpr int kModelRecordBytes = 13;   // model name, band and version lead a data file
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         *reason = f.errorString();
         return false;
     }
     const QByteArray data = f.read(kDataFileBytes);
+    // Only this model's data files compare; anything else says what it is not, as Open does.
+    if (data.size() >= kModelRecordBytes && CheckFileIdentity(data, reason) != FileResult::Ok)
+        return false;
     if (data.size() < kDataFileBytes) {
         *reason = QStringLiteral("too short for a data file (%1 of %2 bytes)").arg(data.size()).arg(kDataFileBytes);
         return false;

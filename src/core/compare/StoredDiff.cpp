@@ -3,6 +3,7 @@
 #include "CompareWords.h"
 #include "MemoryLayout.h"
 #include "RadioImage.h"
+#include "ReadImage.h"
 
 #include <QSet>
 #include <cstring>
@@ -76,6 +77,8 @@ QList<Place> channelByte(int b, const QString &keyBase, const QString &place, bo
 
 QList<Place> channelAt(int number, int b, int band)
 {
+    if (!ReadBringsChannel(number, band))
+        return {};   // a channel the band does not have (CB 361..401) means nothing there
     return channelByte(b, QStringLiteral("channel/%1/").arg(number), CompareWords::ChannelPlace(number, band), false);
 }
 
@@ -85,7 +88,7 @@ QList<Place> channelBits(int address, int base, int first, int last, ChannelSett
     QList<Place> out;
     for (int bit = 0; bit < 8; ++bit) {
         const int n = first + (address - base) * 8 + bit;
-        if (n <= last)
+        if (n <= last && ReadBringsChannel(n, band))
             out << channelPlace(uint8_t(1u << bit), QStringLiteral("channel/%1/").arg(n),
                                 CompareWords::ChannelPlace(n, band), s);
     }
@@ -171,7 +174,8 @@ QList<Place> settingsAt(int a, int band)
     if (a == kDtmfPresentBits || a == kDtmfPresentBits + 1) {
         for (int bit = 0; bit < 8; ++bit) {
             const int k = (a - kDtmfPresentBits) * 8 + bit + 1;
-            out << Place{uint8_t(1u << bit), QStringLiteral("dtmf/code/%1").arg(k), CompareWords::DtmfCodePlace(k), QString()};
+            out << Place{uint8_t(1u << bit), QStringLiteral("dtmf/code/%1/inUse").arg(k), CompareWords::DtmfCodePlace(k),
+                         CompareWords::SettingLabel(ChannelSetting::InUse)};
         }
     }
     return out;
@@ -206,12 +210,12 @@ QList<Place> PlacesAt(int a, int band)
     return settingsAt(a, band);
 }
 
-QByteArray MappedBits()
+QByteArray MappedBits(int band)
 {
     QByteArray bits(kMemoryBytes, '\0');
     for (int a = 0; a < kMemoryBytes; ++a) {
         uint8_t m = 0;
-        for (const Place &p : PlacesAt(a, 0))
+        for (const Place &p : PlacesAt(a, band))
             m |= p.bits;
         bits[a] = char(m);
     }
@@ -239,12 +243,22 @@ QList<Difference> Differences(const QByteArray &sent, const QByteArray &stored, 
     return out;
 }
 
+namespace {
+// The channel `number`, or the last channel before it that the band has.
+int channelTheBandHas(int number, int band)
+{
+    while (number > 1 && !ReadBringsChannel(number, band))
+        --number;
+    return number;
+}
+}
+
 QString BlockPlace(int address, int band)
 {
     if (address >= 0 && address < kPresenceBits)
-        return CompareWords::ChannelPlace(address / kRadioChannelBytes + 1, band);
+        return CompareWords::ChannelPlace(channelTheBandHas(address / kRadioChannelBytes + 1, band), band);
     if (address >= kPresenceBits && address < kChannelBitsEnd)
-        return CompareWords::ChannelPlace(kMaxMemoryChannel, band);
+        return CompareWords::ChannelPlace(channelTheBandHas(kMaxMemoryChannel, band), band);
     for (int a = address + kRadioChannelBytes - 1; a >= address; --a) {
         const QList<Place> places = PlacesAt(a, band);
         if (!places.isEmpty())

@@ -21,8 +21,8 @@ struct Place {
 // The meanings of the byte at `address` (empty for a byte the layout does not use).
 QList<Place> PlacesAt(int address, int band);
 
-// For each of the 7424 bytes, the bits that have a meaning.
-QByteArray MappedBits();
+// For each of the 7424 bytes, the bits that have a meaning in the band.
+QByteArray MappedBits(int band);
 
 // Every meaningful bit in which `stored` differs from `sent` (both 7424 bytes), one
 // entry per setting, with the address and the two bytes of the first difference found

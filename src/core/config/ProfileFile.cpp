@@ -2,6 +2,7 @@
 
 #include "ProfileCache.h"
 #include "ProfileLines.h"
+#include "SaveTarget.h"
 
 #include <QDir>
 #include <QFile>
@@ -95,8 +96,11 @@ bool WriteProfileString(const QString &file, const QString &section, const QStri
         return false;
 
     // The new content goes to a temporary file that replaces the old one only when it is
-    // complete, so a failed write never damages the file.
-    QSaveFile out(file);
+    // complete, so a failed write never damages the file; a linked file keeps its link.
+    const SaveTarget target = ResolveSaveTarget(file);
+    if (target.path.isEmpty())
+        return false;
+    QSaveFile out(target.path);
     if (!out.open(QIODevice::WriteOnly))
         return false;
 

@@ -5,12 +5,12 @@
 #include "NewImage.h"
 #include "ProfileFile.h"
 #include "RunSettings.h"
+#include "SaveTarget.h"
 #include "SettingsLocation.h"
 #include "VersionTable.h"
 
 #include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 
 namespace {
 const QString kSection = QStringLiteral("language");
@@ -115,14 +115,9 @@ void ReadSettingBytes()
 
 bool WriteSettingBytes()
 {
-    QSaveFile f(SettingsWritePath(ProgramDir() + QStringLiteral("/Setting.ini")));
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
     const auto &b = Run().SettingBytes;
     const char bytes[4] = {char(b[0]), char(b[1]), char(b[2]), char(b[3])};
-    if (f.write(bytes, 4) != 4)
-        return false;
-    return f.commit();
+    return SaveFileBytes(SettingsWritePath(ProgramDir() + QStringLiteral("/Setting.ini")), QByteArray(bytes, 4));
 }
 
 void RunStartupSteps()

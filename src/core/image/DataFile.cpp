@@ -13,10 +13,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
-#include <cerrno>
-#include <cstring>
 
 namespace {
 constexpr int kModelRecordBytes = 13;
@@ -99,40 +96,33 @@ bool ReadHeaderOnly(const QString &path, ImageHeader &into)
     return true;
 }
 
-bool WriteImageFile(const QString &path, const RadioImage &img, QString *error)
+bool WriteImageFile(const QString &path, const RadioImage &img, QString *error, const QStringList &others)
 {
-    const SaveTarget target = ResolveSaveTarget(path);
-    if (target.path.isEmpty()) {
-        if (error)
-            *error = target.problem;
-        return false;
+    return SaveFileBytes(path, img.toBytes(), others, error);
+}
+
+FileResult CheckFileIdentity(const QByteArray &data, QString *message)
+{
+    ModelRecord model;
+    if (data.size() >= kModelRecordBytes) {
+        std::copy_n(data.constData(), 7, model.name.begin());
+        std::copy_n(data.constData() + 9, 4, model.version.begin());
     }
-    // A new file replaces the old one only when completely written, so a failed save
-    // never damages the previous file. Unbuffered, a full disk fails the write itself,
-    // with its reason; a failed commit removes the temporary file and forgets why.
-    QSaveFile f(target.path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (error)
-            *error = f.errorString();
-        return false;
+    const QString version = model.versionText();
+    FileResult kind = FileResult::Ok;
+    if (data.size() < kModelRecordBytes || TrimAtNul(model.nameText()) != TrimAtNul(Run().modelName)) {
+        // Another radio's file names a model and a version; anything else is no data file.
+        const bool otherModel = IsModelNameText(model.nameText()) && IsVersionText(version);
+        kind = otherModel ? FileResult::WrongModel : FileResult::FileError;
+    } else if (!IsVersionText(version)) {
+        kind = FileResult::BadVersion;
     }
-    const QByteArray bytes = img.toBytes();
-    QString reason;
-    errno = 0;
-    if (f.write(bytes) != bytes.size()) {
-        // A short write (a file size limit, a full disk) may leave no reason in the file.
-        reason = f.error() == QFileDevice::NoError && errno ? QString::fromLocal8Bit(std::strerror(errno))
-                                                           : f.errorString();
-    }
-    errno = 0;
-    if (reason.isEmpty() && f.commit())
-        return true;
-    if (reason.isEmpty())
-        reason = errno ? QString::fromLocal8Bit(std::strerror(errno)) : f.errorString();
-    f.cancelWriting();
-    if (error)
-        *error = reason;
-    return false;
+    if (message)
+        *message = kind == FileResult::WrongModel ? LangText(9012)
+                 : kind == FileResult::FileError  ? LangText(9070)
+                 : kind == FileResult::BadVersion ? LangText(9065)
+                                                  : QString();
+    return kind;
 }
 
 FileResult OpenDataFile(const QString &path)
@@ -145,21 +135,15 @@ FileResult OpenDataFile(const QString &path)
         fileError(path, error.isEmpty() ? tooShort(data.size()) : error);
         return FileResult::FileError;
     }
+    QString identity;
+    const FileResult kind = CheckFileIdentity(data, &identity);
+    if (kind != FileResult::Ok) {
+        prompts().message(identity, MsgIcon::None);
+        return kind;
+    }
     ModelRecord model;
-    std::copy_n(data.constData(), 7, model.name.begin());
     std::copy_n(data.constData() + 9, 4, model.version.begin());
-
     const QString version = model.versionText();
-    if (TrimAtNul(model.nameText()) != TrimAtNul(Run().modelName)) {
-        // Another radio's file names a model and a version; anything else is no data file.
-        const bool otherModel = IsModelNameText(model.nameText()) && IsVersionText(version);
-        prompts().message(LangText(otherModel ? 9012 : 9070), MsgIcon::None);
-        return otherModel ? FileResult::WrongModel : FileResult::FileError;
-    }
-    if (!IsVersionText(version)) {
-        prompts().message(LangText(9065), MsgIcon::None);
-        return FileResult::BadVersion;
-    }
     if (!IsPairListed(Run().ProgramVersion, TrimAtNul(version))) {
         const QString question = VersionMessage(Run().ProgramVersion, TrimAtNul(version), 1);
         if (prompts().ask(question, AskButtons::YesNo, MsgIcon::Question) == Answer::Yes
@@ -195,14 +179,14 @@ FileResult OpenDataFile(const QString &path)
     return FileResult::Ok;
 }
 
-FileResult SaveDataFile(const QString &path)
+FileResult SaveDataFile(const QString &path, const QStringList &others)
 {
     // The saved copy follows only a save that really wrote the file; after a failed
     // save the document still counts as modified, so no later question is skipped.
     const RadioImage before = Saved();
     SaveToSavedCopy();
     QString error;
-    if (!WriteImageFile(path, Saved(), &error)) {
+    if (!WriteImageFile(path, Saved(), &error, others)) {
         Saved() = before;
         fileError(path, error);
         return FileResult::FileError;

@@ -1,8 +1,18 @@
 #include "LinkTrace.h"
 
-bool LinkTrace::open(const QString &path, QString *error)
+#include "SaveTarget.h"
+
+bool LinkTrace::open(const QString &path, const QStringList &others, QString *error)
 {
-    file_.setFileName(path);
+    // The log is written as it goes (what a transfer sent before a crash stays), to a
+    // target chosen by the rules every written file follows.
+    const SaveTarget target = ResolveSaveTarget(path, others);
+    if (target.path.isEmpty()) {
+        if (error)
+            *error = target.problem;
+        return false;
+    }
+    file_.setFileName(target.path);
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
         if (error)
             *error = file_.errorString();

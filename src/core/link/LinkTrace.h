@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 // A hex log of every byte that crosses the serial line, one line per chunk:
 //
@@ -12,7 +13,9 @@
 // Times are seconds since the trace was opened. Users attach this file to bug reports.
 class LinkTrace {
 public:
-    bool open(const QString &path, QString *error = nullptr);
+    // Starts the log at `path`; refused (false, the reason in `error`) for a target no
+    // written file may have, or one of `others`, the files the command reads or writes.
+    bool open(const QString &path, const QStringList &others = {}, QString *error = nullptr);
     bool isOpen() const { return file_.isOpen(); }
     void sent(const QByteArray &bytes) { line("TX", bytes); }
     void received(const QByteArray &bytes) { line("RX", bytes); }

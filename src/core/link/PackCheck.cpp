@@ -1,6 +1,7 @@
 #include "PackCheck.h"
 
 #include "ChannelGroup.h"
+#include "CompareWords.h"
 #include "DtmfSettingsTable.h"
 #include "FreqCodec.h"
 #include "LangText.h"
@@ -37,9 +38,10 @@ int channelFieldCaption(const char *name)
     return 0;
 }
 
-QString channelPlace(int number)
+// "Channel 5 (A-5)", as the grid, the channel table and the compare window name it.
+QString channelPlace(int number, int band)
 {
-    return LangText(15001) + QLatin1Char(' ') + QString::number(number);
+    return CompareWords::ChannelPlace(number, band);
 }
 
 // The texts of a line are looked up only for a value out of range: a whole image is
@@ -107,7 +109,7 @@ void checkChannels(ProblemList &out, const RadioImage &img, bool withFrequencies
     for (int s = 0; s < img.count(); ++s) {
         const ChannelRecord &c = img.at(s);
         const int number = c.number;
-        const Words where = [number] { return channelPlace(number); };
+        const Words where = [number, band = img.header.model.bandMode] { return channelPlace(number, band); };
         if (channelAddress(c.number) < 0) {
             add(out, [&] { return LangText(30012).arg(where()); });
             continue;
@@ -192,7 +194,7 @@ ProblemList ProblemsOfOpenedImage(const RadioImage &img)
     for (int s = 0; s < img.count(); ++s) {
         const ChannelRecord &c = img.at(s);
         if (!IsFrequencyDigits(c.freqText()))
-            add(out, [&] { return LangText(30015).arg(channelPlace(c.number)); });
+            add(out, [&] { return LangText(30015).arg(channelPlace(c.number, img.header.model.bandMode)); });
     }
     checkChannels(out, img, false);
     checkSettings(out, img);

@@ -8,12 +8,12 @@
 #include "Prompts.h"
 #include "RadioImage.h"
 #include "RunSettings.h"
+#include "SaveTarget.h"
 #include "frmMain.h"
 
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 QString csvFilter()
@@ -44,10 +44,11 @@ void ChannelFileCommands::ExportChannels()
     const QString path = fileChooser().chooseSavePath(csvFilter(), suggestedName());
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(ExportChannelTable(Image(), Run().BandMode, ChannelCsvFormat::Tarven)) < 0 || !file.commit())
-        prompts().message(LangText(9002), MsgIcon::Critical);
+    // Never over the document's own file, a device or a pipe, and never half a table.
+    const QStringList document = Doc().Untitled ? QStringList() : QStringList{Doc().DocumentPath};
+    QString error;
+    if (!SaveFileBytes(path, ExportChannelTable(Image(), Run().BandMode, ChannelCsvFormat::Tarven), document, &error))
+        prompts().message(LangText(9002) + QStringLiteral("\n\n") + error, MsgIcon::Critical);
 }
 
 void ChannelFileCommands::ImportChannels()

@@ -11,9 +11,11 @@
 #include "OptFeatureTable.h"
 #include "RadioImage.h"
 #include "RunSettings.h"
+#include "SaveTarget.h"
 #include "ToneTipLists.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QPainter>
@@ -238,13 +240,22 @@ bool PaintPrintout(QPagedPaintDevice *device)
     return painter.end();
 }
 
-bool WritePrintoutPdf(const QString &path)
+bool WritePrintoutPdf(const QString &path, QString *error)
 {
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageOrientation(QPageLayout::Landscape);
-    writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
-    writer.setResolution(300);
-    writer.setTitle(DisplayModelName(Run().modelName) + QLatin1Char(' ') + FileNameOf(Doc().DocumentPath));
-    return PaintPrintout(&writer);
+    // The pages are made in memory and written as every file is: never over the
+    // document's own file, a device or a pipe, and never half a file.
+    QBuffer pages;
+    pages.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pages);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageOrientation(QPageLayout::Landscape);
+        writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+        writer.setResolution(300);
+        writer.setTitle(DisplayModelName(Run().modelName) + QLatin1Char(' ') + FileNameOf(Doc().DocumentPath));
+        if (!PaintPrintout(&writer))
+            return false;
+    }
+    const QStringList document = Doc().Untitled ? QStringList() : QStringList{Doc().DocumentPath};
+    return SaveFileBytes(path, pages.data(), document, error);
 }

@@ -11,5 +11,6 @@ QString PrintoutHtml();
 // Lays the printout out for the device's page and paints every page on it; false when
 // the device cannot be painted on (a file that cannot be written).
 bool PaintPrintout(QPagedPaintDevice *device);
-// Writes the printout as a PDF file; false when the file cannot be written.
-bool WritePrintoutPdf(const QString &path);
+// Writes the printout as a PDF file by the rules of every written file (SaveTarget; the
+// open document's file is never replaced); false with the reason when it cannot be.
+bool WritePrintoutPdf(const QString &path, QString *error = nullptr);

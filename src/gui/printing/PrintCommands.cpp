@@ -36,7 +36,17 @@ void PrintCommands::Print()
     preparePrinter(printer);
     QPrintDialog dialog(&printer, main_);
     dialog.setObjectName(QStringLiteral("dlgPrint"));
-    if (dialog.exec() == QDialog::Accepted && !PaintPrintout(&printer))
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!printer.outputFileName().isEmpty()) {
+        // "Print to file" writes the pages as Export PDF does, by the rules of every
+        // written file: never over the document's own file, a device or a pipe.
+        QString error;
+        if (!WritePrintoutPdf(printer.outputFileName(), &error))
+            prompts().message(LangText(30214) + QStringLiteral("\n\n") + error, MsgIcon::Critical);
+        return;
+    }
+    if (!PaintPrintout(&printer))
         prompts().message(LangText(30214), MsgIcon::Critical);
 }
 
@@ -60,6 +70,7 @@ void PrintCommands::ExportPdf()
     const QString suggested = (doc.path() == QLatin1String(".") ? QString() : doc.path() + QLatin1Char('/'))
                               + doc.completeBaseName() + QStringLiteral(".pdf");
     const QString path = fileChooser().chooseSavePath(LangText(30205) + QStringLiteral(" (*.pdf)"), suggested);
-    if (!path.isEmpty() && !WritePrintoutPdf(path))
-        prompts().message(LangText(30214), MsgIcon::Critical);
+    QString error;
+    if (!path.isEmpty() && !WritePrintoutPdf(path, &error))
+        prompts().message(LangText(30214) + QStringLiteral("\n\n") + error, MsgIcon::Critical);
 }

@@ -9,6 +9,7 @@
 #include "MemoryMap.h"
 #include "NewImage.h"
 #include "RadioImage.h"
+#include "ReadImage.h"
 #include "RunSettings.h"
 #include "StoredDiff.h"
 #include "TestProgramDir.h"
@@ -72,10 +73,10 @@ private slots:
 
     void everyBitAPackedImageHoldsIsNamed()
     {
-        const QByteArray mapped = StoredDiff::MappedBits();
         for (int band = 0; band <= 2; ++band) {
+            const QByteArray mapped = StoredDiff::MappedBits(band);
             for (const RadioImage &img : {fullImage(band), Image()}) {
-                RadioImage copy = img;
+                RadioImage copy = ComparableWithRead(img, band);   // without what the band lacks (CB 361..401)
                 QByteArray packed(kTransferBytes, '\0');
                 PackImageInto(copy, packed);
                 for (int a = 0; a < kTransferBytes; ++a) {
@@ -89,7 +90,7 @@ private slots:
 
     void eachNamedBitIsReportedAndNothingElse()
     {
-        const QByteArray mapped = StoredDiff::MappedBits();
+        const QByteArray mapped = StoredDiff::MappedBits(0);
         const QByteArray sent(kTransferBytes, char(0x5A));
         for (int a = 0; a < kTransferBytes; ++a) {
             const uint8_t m = uint8_t(mapped.at(a));
@@ -112,42 +113,69 @@ private slots:
     void placesInTheUsersWords_data()
     {
         using namespace MemoryLayout;
+        QTest::addColumn<int>("band");
         QTest::addColumn<int>("address");
         QTest::addColumn<int>("bits");
         QTest::addColumn<QString>("place");
         QTest::addColumn<QString>("setting");
-        QTest::newRow("frequency") << 0x00B0 << 0x01 << CompareWords::ChannelPlace(12, 0) << LangText(15002);
-        QTest::newRow("power") << 0x00BB << 0x20 << CompareWords::ChannelPlace(12, 0) << LangText(15014);
-        QTest::newRow("in use") << 0x1900 << 0x02 << CompareWords::ChannelPlace(2, 0) << LangText(30124);
-        QTest::newRow("scan") << 0x1941 << 0x01 << CompareWords::ChannelPlace(9, 0) << LangText(15008);
-        QTest::newRow("MEM channel") << 0x1998 << 0x01 << QStringLiteral("Channel 403 (MEM 2)") << LangText(15020);
-        QTest::newRow("option 8") << 0x1A45 << 0x80 << LangText(16000) << LangText(16008);
-        QTest::newRow("option 9") << 0x1A45 << 0x01 << LangText(16000) << LangText(16009);
-        QTest::newRow("common public") << 0x1A3B << 0x80 << LangText(16101) << LangText(15005);
-        QTest::newRow("key") << 0x1A88 << 0x01 << LangText(25008) + QStringLiteral(" 2") << QStringLiteral("P3");
-        QTest::newRow("tone tip") << toneTipAddress(2) << 0x01 << LangText(29001) + QStringLiteral(" 2") << LangText(29002);
-        QTest::newRow("DTMF code") << 0x1C30 << 0x01 << QStringLiteral("DTMF code 4") << QString();
-        QTest::newRow("DTMF setting") << 0x1A4F << 0x01 << LangText(18000) << LangText(18007);
+        QTest::newRow("frequency") << 0 << 0x00B0 << 0x01 << QStringLiteral("Channel 12 (EU 12)") << LangText(15002);
+        QTest::newRow("power") << 0 << 0x00BB << 0x20 << QStringLiteral("Channel 12 (EU 12)") << LangText(15014);
+        QTest::newRow("in use") << 0 << 0x1900 << 0x02 << QStringLiteral("Channel 2 (EU 2)") << LangText(30124);
+        QTest::newRow("scan") << 0 << 0x1941 << 0x01 << QStringLiteral("Channel 9 (EU 9)") << LangText(15008);
+        QTest::newRow("MEM channel") << 0 << 0x1998 << 0x01 << QStringLiteral("Channel 403 (MEM 2)") << LangText(15020);
+        // Banks and MEM channels of HF and HAM as the grid and the channel table name them.
+        QTest::newRow("HF bank") << 1 << 0x0040 << 0x01 << QStringLiteral("Channel 5 (A-5)") << LangText(15002);
+        QTest::newRow("HAM bank J") << 2 << 0x18F0 << 0x01 << QStringLiteral("Channel 400 (J-40)") << LangText(15002);
+        QTest::newRow("HF MEM channel") << 1 << 0x1998 << 0x01 << QStringLiteral("Channel 403 (MEM 2)") << LangText(15020);
+        QTest::newRow("HAM MEM in use") << 2 << 0x1A1C << 0x01 << QStringLiteral("Channel 402 (MEM 1)") << LangText(30124);
+        QTest::newRow("option 8") << 0 << 0x1A45 << 0x80 << LangText(16000) << LangText(16008);
+        QTest::newRow("option 9") << 0 << 0x1A45 << 0x01 << LangText(16000) << LangText(16009);
+        QTest::newRow("common public") << 0 << 0x1A3B << 0x80 << LangText(16101) << LangText(15005);
+        QTest::newRow("key") << 0 << 0x1A88 << 0x01 << LangText(25008) + QStringLiteral(" 2") << QStringLiteral("P3");
+        QTest::newRow("tone tip") << 0 << toneTipAddress(2) << 0x01 << LangText(29001) + QStringLiteral(" 2") << LangText(29002);
+        QTest::newRow("DTMF code") << 0 << 0x1C30 << 0x01 << QStringLiteral("DTMF code 4") << QString();
+        QTest::newRow("DTMF code present") << 0 << 0x1A19 << 0x08 << QStringLiteral("DTMF code 4") << LangText(30124);
+        QTest::newRow("DTMF setting") << 0 << 0x1A4F << 0x01 << LangText(18000) << LangText(18007);
     }
     void placesInTheUsersWords()
     {
+        QFETCH(int, band);
         QFETCH(int, address);
         QFETCH(int, bits);
         QFETCH(QString, place);
         QFETCH(QString, setting);
         QByteArray sent(kTransferBytes, '\0'), stored = sent;
         stored[address] = char(bits);
-        const QList<Difference> found = StoredDiff::Differences(sent, stored, 0);
+        const QList<Difference> found = StoredDiff::Differences(sent, stored, band);
         QCOMPARE(found.size(), 1);
         QCOMPARE(found.first().place, place);
         QCOMPARE(found.first().setting, setting);
         QVERIFY(found.first().text().contains(QStringLiteral("[%1]").arg(address, 4, 16, QLatin1Char('0')).toUpper()));
     }
 
+    // The CB band has no channels 361..401: what their bytes hold in the radio is no
+    // fault of a write, in the band's channel data, presence or scan bits.
+    void channelsTheBandLacksAreNotReported()
+    {
+        const int channel370 = (370 - 1) * 16, presence370 = 0x1900 + (370 - 1) / 8, scan370 = 0x1940 + (370 - 1) / 8;
+        for (int address : {channel370, channel370 + 11, presence370, scan370, 0x1900 + 400 / 8 - 1}) {
+            QByteArray sent(kTransferBytes, '\0'), stored = sent;
+            stored[address] = char(0xFF);
+            for (const Difference &d : StoredDiff::Differences(sent, stored, 0))
+                QVERIFY2(!d.place.contains(QStringLiteral("Channel 3")) && !d.place.contains(QStringLiteral("Channel 4")),
+                         qPrintable(d.text()));
+            QVERIFY(!StoredDiff::Differences(sent, stored, 1).isEmpty());
+        }
+        QVERIFY(!StoredDiff::Differences(QByteArray(kTransferBytes, '\0'),
+                                         QByteArray(kTransferBytes, '\0').replace(channel370, 1, "\xFF"), 1).isEmpty());
+    }
+
     void blocksAreNamedByWhatTheyHold()
     {
         QCOMPARE(StoredDiff::BlockPlace(0x00B0, 0), CompareWords::ChannelPlace(12, 0));
-        QCOMPARE(StoredDiff::BlockPlace(0x1940, 0), CompareWords::ChannelPlace(400, 0));
+        QCOMPARE(StoredDiff::BlockPlace(0x1940, 0), QStringLiteral("Channel 360 (IN 40)"));
+        QCOMPARE(StoredDiff::BlockPlace(0x1700, 0), QStringLiteral("Channel 360 (IN 40)"));
+        QCOMPARE(StoredDiff::BlockPlace(0x1700, 2), QStringLiteral("Channel 369 (J-9)"));
         QCOMPARE(StoredDiff::BlockPlace(0x1B00, 0), LangText(29001) + QStringLiteral(" 1"));
         QCOMPARE(StoredDiff::BlockPlace(0x1C30, 0), QStringLiteral("DTMF code 4"));
     }

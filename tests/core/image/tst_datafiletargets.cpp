@@ -8,6 +8,7 @@
 #include "NewImage.h"
 #include "RadioImage.h"
 #include "RunSettings.h"
+#include "SaveTarget.h"
 #include "ScriptedPrompts.h"
 #include "TestProgramDir.h"
 #include "VersionTable.h"
@@ -19,6 +20,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <thread>
 
 namespace {
@@ -145,6 +147,31 @@ private slots:
         QCOMPARE(readBytes(env->path(QStringLiteral("new-target.dat"))).size(), kDataFileBytes);
     }
 
+    // A command never writes over a file it reads or writes besides, whichever name
+    // reaches that file: the same path written another way, a symbolic link, a hard link.
+    void aSaveNeverReplacesTheCommandsOtherFiles()
+    {
+        const QString input = env->path(QStringLiteral("in.csv"));
+        writeBytes(input, "Location,Frequency\n");
+        QVERIFY(QFile::link(input, env->path(QStringLiteral("soft.csv"))));
+        QCOMPARE(::link(QFile::encodeName(input).constData(), QFile::encodeName(env->path(QStringLiteral("hard.csv"))).constData()), 0);
+        const QString sameByPath = env->path(QStringLiteral(".")) + QStringLiteral("/./in.csv");
+        for (const QString &name : {input, sameByPath, env->path(QStringLiteral("soft.csv")), env->path(QStringLiteral("hard.csv"))}) {
+            ScriptedPrompts prompts;
+            QCOMPARE(SaveDataFile(name, {input}), FileResult::FileError);
+            QVERIFY2(prompts.messages.value(0).contains(LangText(30650).arg(input)), qPrintable(name));
+            QCOMPARE(readBytes(input), QByteArray("Location,Frequency\n"));
+        }
+        // Two new files of one name (a log and a data file) are refused before either exists.
+        const SaveTarget refused = ResolveSaveTarget(env->path(QStringLiteral("new.dat")), {env->path(QStringLiteral("new.dat"))});
+        QVERIFY(refused.path.isEmpty());
+        QVERIFY(!refused.problem.isEmpty());
+        // Another file, and no other files at all, are fine.
+        QString error;
+        QVERIFY2(SaveFileBytes(env->path(QStringLiteral("out.csv")), "x", {input, QString()}, &error), qPrintable(error));
+        QCOMPARE(readBytes(env->path(QStringLiteral("out.csv"))), QByteArray("x"));
+    }
+
     // A pipe can be read once: a good data file arriving through one opens.
     void opensFromAPipe()
     {
@@ -211,7 +238,7 @@ private slots:
         const QStringList lines = prompts.messages.first().split(QStringLiteral("\r\n"));
         QCOMPARE(lines.first(), LangText(30016));
         QCOMPARE(lines.size(), 1 + 10 + 1);
-        QCOMPARE(lines.at(1), LangText(30015).arg(QStringLiteral("Channel ") + QString::number(img.at(0).number)));
+        QCOMPARE(lines.at(1), LangText(30015).arg(QStringLiteral("Channel 1 (A-1)")));   // as the grid names it
         QVERIFY2(lines.last().contains(QString::number(img.count() + 1 - 10)), qPrintable(lines.last()));
         QCOMPARE(Image().header.options.MaxSWR, int16_t(-29384));   // shown as it is, nothing lost
         QVERIFY(!IsModified());

@@ -59,13 +59,13 @@ private slots:
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("named");
         // Named in the words of the windows, never by the code's field names.
-        QTest::newRow("channel power") << 0 << QStringLiteral("Channel 1: TX power is 4 (allowed 0 to 3)");
+        QTest::newRow("channel power") << 0 << QStringLiteral("Channel 1 (EU 1): TX power is 4 (allowed 0 to 3)");
         QTest::newRow("option byte") << 1 << QStringLiteral("Optional Features: Time-out timer is 256");
         QTest::newRow("seven-bit option") << 2 << QStringLiteral("Optional Features: ASQ level is 128 (allowed 0 to 127)");
-        QTest::newRow("frequency") << 3 << QStringLiteral("Channel 1: the frequency \"12801500\"");
+        QTest::newRow("frequency") << 3 << QStringLiteral("Channel 1 (EU 1): the frequency \"12801500\"");
         QTest::newRow("channel number") << 4 << QStringLiteral("Channel 0:");
         QTest::newRow("tone tip") << 5 << QStringLiteral("Tone tip 8: Step 14, Length (ms) is -1");
-        QTest::newRow("duplex") << 6 << QStringLiteral("Channel 1: Duplex is 7 (allowed 0 to 3)");
+        QTest::newRow("duplex") << 6 << QStringLiteral("Channel 1 (EU 1): Duplex is 7 (allowed 0 to 3)");
     }
     void valueThatDoesNotFitRefusesTheWriteBeforeAnythingIsSent()
     {

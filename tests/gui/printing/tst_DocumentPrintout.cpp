@@ -5,17 +5,23 @@
 // are kept there (scripts/screenshots_printout.sh renders them to pictures).
 #include "../shell/ShellSession.h"
 
+#include "DataFile.h"
 #include "DocumentPrintout.h"
 #include "ImageCompare.h"
 #include "Models.h"
 #include "RadioImage.h"
+#include "RunSettings.h"
 #include "UiChildWindows.h"
 #include "UiWindowCatalog.h"
 
 #include <QAction>
 #include <QFile>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 class TestDocumentPrintout : public QObject {
     Q_OBJECT
@@ -127,6 +133,43 @@ private slots:
         shell->main->menuEntry(QStringLiteral("mnuFileExportPdf"))->trigger();
         QVERIFY(files.log.last().startsWith(QStringLiteral("save: ") + LangText(30205) + QStringLiteral(" (*.pdf)")));
         QVERIFY(QFile::exists(pdf));
+    }
+
+    // Export channels and Export PDF write as Save does: never over the open document's
+    // own file, nor over a pipe; the message says why.
+    void exportsNeverReplaceTheDocument()
+    {
+        startBand(2, 1);
+        const QString doc = tmp.filePath(QStringLiteral("club.dat"));
+        QCOMPARE(SaveDataFile(doc), FileResult::Ok);
+        Doc().DocumentPath = doc;
+        const QByteArray saved = Image().toBytes();
+        const QString fifo = tmp.filePath(QStringLiteral("pipe.csv"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        ScriptedFiles files;
+        for (const char *entry : {"mnuFileExportChannels", "mnuFileExportPdf"}) {
+            for (const QString &target : {doc, fifo}) {
+                files.saveAnswers << target;
+                shell->main->menuEntry(QString::fromLatin1(entry))->trigger();
+                const QString reason = target == doc ? LangText(30650).arg(doc) : LangText(30000);
+                QVERIFY2(shell->answers->messages.last().contains(reason), qPrintable(shell->answers->messages.last()));
+                QFile file(doc);
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                QCOMPARE(file.readAll(), saved);
+                QVERIFY(!QFileInfo(fifo).isFile());
+            }
+        }
+        // Print to file in the print dialog follows the same rules.
+        OnNextModal([&](QDialog *dlg) {
+            auto *print = static_cast<QPrintDialog *>(dlg);
+            print->printer()->setOutputFileName(doc);
+            print->done(QDialog::Accepted);
+        }, QStringLiteral("dlgPrint"));
+        shell->main->menuEntry(QStringLiteral("mnuFilePrint"))->trigger();
+        QVERIFY2(shell->answers->messages.last().contains(LangText(30650).arg(doc)), qPrintable(shell->answers->messages.last()));
+        QFile file(doc);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), saved);
     }
 };
 

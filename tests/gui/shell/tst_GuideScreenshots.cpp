@@ -1,12 +1,17 @@
-// The pictures of the user guide: the main window at each of the guide's tasks, drawn
-// from the real windows. Each picture is checked for being drawn at all; with
+// The pictures of the user guide: the main window and the windows of each of the guide's
+// tasks, drawn from the real windows. Each picture is checked for being drawn at all; with
 // $TARVEN_SCREENSHOT_DIR set (scripts/screenshots_guide.sh sets it to docs/images) they
 // are written there, so the guide always shows the program as it is.
 #include "ComfortSession.h"
 
 #include "ChannelCell.h"
+#include "ChannelEditCommands.h"
 #include "DocumentPlaces.h"
+#include "FrmCompare.h"
+#include "FrmProgress.h"
 #include "FrmSetComm.h"
+#include "ImageDiff.h"
+#include "LangText.h"
 #include "RadioImage.h"
 #include "WindowPictures.h"
 #include "frmCommChInfo.h"
@@ -49,6 +54,10 @@ private slots:
     void init()
     {
         s = std::make_unique<ComfortSession>();
+        // The guide is in English; TARVEN_GUIDE_LANGUAGE=2 draws the same pictures in
+        // Chinese, to look at them (scripts/screenshots_guide.sh zh DIR).
+        if (qEnvironmentVariableIntValue("TARVEN_GUIDE_LANGUAGE") == 2)
+            SetLanguage(2);
         s->main->resize(1000, 720);
         QVERIFY(s->newDocument(1));
     }
@@ -98,6 +107,59 @@ private slots:
             s->main->mnuFileSaveAs_Click();
         }
         menuPicture("mnuFile", QStringLiteral("guide-file-menu"));
+    }
+
+    // Before a customer's radio is written: the Settings menu with the backup folder and
+    // verify, the progress window a transfer shows (with its Cancel button).
+    void safetyNet()
+    {
+        menuPicture("mnuSet", QStringLiteral("guide-settings-menu"));
+        FrmProgress progress(LinkWrite, s->main.get());
+        progress.setPhase(LinkPhase::Verifying);
+        progress.SetProgressValue(64);
+        progress.show();
+        QCoreApplication::processEvents();
+        windowpictures::checkNothingCut(&progress);
+        windowpictures::save(&progress, QStringLiteral("guide-progress"));
+    }
+
+    // The compare window: the document against a copy of it changed as a customer's
+    // radio might be.
+    void compareWindow()
+    {
+        SetChannelCell(0, 2, ColFreq, QStringLiteral("28.305"));
+        RadioImage radio = Image();
+        radio.channel(2)->Tx_Power = int16_t(radio.channel(2)->Tx_Power == 0 ? 1 : 0);
+        radio.channel(2)->RDCT = 8;
+        radio.header.options.TOT = 3;
+        radio.removeChannel(radio.findChannel(1));
+        const QString document = LangText(30121);
+        FrmCompare compare(document, LangText(30122),
+                           DifferenceLines(CompareImages(Image(), radio, document, LangText(30122))), s->main.get());
+        compare.resize(640, 220);
+        compare.show();
+        QCoreApplication::processEvents();
+        windowpictures::save(&compare, QStringLiteral("guide-compare"));
+    }
+
+    // The Channel menu of the grid (also its right-click menu) and the print preview.
+    void channelMenuAndPrintPreview()
+    {
+        SetChannelCell(0, 2, ColFreq, QStringLiteral("28.305"));
+        QTRY_VERIFY(ChannelEditCommands::IsChannelGrid(MdiArea()->activeSubWindow()));
+        grid()->grid()->setCurrentCell(1, frmCommChInfo::GridFreq);
+        menuPicture("MnuCHEdit", QStringLiteral("guide-channel-menu"));
+
+        bool shown = false;
+        OnNextModal([&](QDialog *dlg) {
+            shown = true;
+            dlg->resize(900, 620);
+            QCoreApplication::processEvents();
+            windowpictures::save(dlg, QStringLiteral("guide-print-preview"));
+            dlg->reject();
+        }, QStringLiteral("dlgPrintPreview"));
+        s->main->menuEntry(QStringLiteral("mnuFilePrintPreview"))->trigger();
+        QVERIFY(shown);
     }
 };
 

@@ -2,27 +2,17 @@
 
 #include "ChannelBulkEdit.h"
 #include "ChannelSpec.h"
+#include "CliOutputPath.h"
 #include "DataFile.h"
 #include "LangText.h"
 #include "RunSettings.h"
 
-#include <QFileInfo>
 #include <cstdio>
 
 namespace {
 void fail(const QString &text)
 {
     std::fprintf(stderr, "tarven-cli: %s\n", qPrintable(text));
-}
-
-// The edit is saved as a new file: writing over the input would leave no copy of it
-// should the result turn out wrong.
-bool sameFile(const QString &a, const QString &b)
-{
-    const QFileInfo fa(a), fb(b);
-    if (fa.exists() && fb.exists())
-        return fa.canonicalFilePath() == fb.canonicalFilePath();
-    return fa.absoluteFilePath() == fb.absoluteFilePath();
 }
 }
 
@@ -34,10 +24,10 @@ int runEditChannels(const QString &inDat, const QString &outDat, const QString &
         fail(error);
         return 2;
     }
-    if (sameFile(inDat, outDat)) {
-        fail(LangText(31011).arg(outDat));
-        return 2;
-    }
+    // The edit is saved as a new file, never over the data file it is made from.
+    const QStringList inputs{inDat};
+    if (!CheckOutputPath(outDat, inputs))
+        return 1;
     if (OpenDataFile(inDat) != FileResult::Ok)
         return 1;
     QList<int> numbers;
@@ -50,7 +40,7 @@ int runEditChannels(const QString &inDat, const QString &outDat, const QString &
         std::fprintf(stderr, "%s\n%s\n", qPrintable(LangText(31001)), qPrintable(outcome.refusalReport(Run().BandMode)));
         return 1;
     }
-    return SaveDataFile(outDat) == FileResult::Ok ? 0 : 1;
+    return SaveDataFile(outDat, inputs) == FileResult::Ok ? 0 : 1;
 }
 
 int runEditCommand(const CliArgs &args)

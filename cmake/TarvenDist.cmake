@@ -1,5 +1,6 @@
 # Lays out the data files of the runnable tree: language files, the version table,
-# the default images (generated from the channel-plan tables in the source) and pictures.
+# the default images (generated from the channel-plan tables in the source), the stock
+# channel lists and pictures.
 file(GLOB TARVEN_LANGUAGE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/language/*.ini)
 set(TARVEN_DIST_OUTPUTS)
 foreach(f ${TARVEN_LANGUAGE_FILES})
@@ -8,6 +9,16 @@ foreach(f ${TARVEN_LANGUAGE_FILES})
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${f} ${TARVEN_PROGRAM_DIR}/language/${n}
     DEPENDS ${f})
   list(APPEND TARVEN_DIST_OUTPUTS ${TARVEN_PROGRAM_DIR}/language/${n})
+endforeach()
+
+# Stock channel lists (File > Import stock list), CSV tables in the program's own format.
+file(GLOB TARVEN_STOCK_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/stock/*.csv)
+foreach(f ${TARVEN_STOCK_FILES})
+  get_filename_component(n ${f} NAME)
+  add_custom_command(OUTPUT ${TARVEN_PROGRAM_DIR}/stock/${n}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${f} ${TARVEN_PROGRAM_DIR}/stock/${n}
+    DEPENDS ${f})
+  list(APPEND TARVEN_DIST_OUTPUTS ${TARVEN_PROGRAM_DIR}/stock/${n})
 endforeach()
 
 add_custom_command(OUTPUT ${TARVEN_DIST_DIR}/Version.ini

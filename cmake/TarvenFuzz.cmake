@@ -10,6 +10,7 @@ add_library(tarven_fuzz_support STATIC ${CMAKE_SOURCE_DIR}/tests/fuzz/FuzzSuppor
 target_include_directories(tarven_fuzz_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/fuzz)
 target_link_libraries(tarven_fuzz_support PUBLIC tarvencli)   # the dump, run on every opened file
 target_compile_definitions(tarven_fuzz_support PUBLIC TARVEN_FUZZ_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+tarven_precompile(tarven_fuzz_support REUSE_FROM tarvencore)
 
 foreach(source ${fuzz_targets})
   get_filename_component(name ${source} NAME_WE)
@@ -21,6 +22,7 @@ foreach(source ${fuzz_targets})
   else()
     add_executable(replay_${name} ${source} ${CMAKE_SOURCE_DIR}/tests/fuzz/ReplayMain.cpp)
     target_link_libraries(replay_${name} PRIVATE tarven_fuzz_support)
+    tarven_precompile(replay_${name} REUSE_FROM tarvencore)
     add_test(NAME replay_${name} COMMAND replay_${name} ${corpus})
     set_tests_properties(replay_${name} PROPERTIES TIMEOUT 300)
   endif()

@@ -1,5 +1,5 @@
 # `cmake --install build --prefix PREFIX` lays out the program tree under
-# PREFIX/lib/tarven (ParentDir: Version.ini; V100/: the programs, language files, Init/
+# PREFIX/lib/tarven (ParentDir: Version.ini; V100/: the programs, language files, Init/, stock/
 # and pictures), links both programs into PREFIX/bin, and adds the desktop entry, icons,
 # AppStream metainfo, manual pages and bash completion. Files the programs write while
 # running (mysetup.ini, Setting.ini) are not installed: each user gets his own under
@@ -13,6 +13,7 @@ install(FILES ${TARVEN_DIST_DIR}/Version.ini DESTINATION ${tree})
 install(DIRECTORY ${TARVEN_PROGRAM_DIR}/language DESTINATION ${program_dir}
   FILES_MATCHING PATTERN "*.ini" PATTERN "mysetup.ini" EXCLUDE)
 install(DIRECTORY ${TARVEN_PROGRAM_DIR}/Init DESTINATION ${program_dir} FILES_MATCHING PATTERN "*.dat")
+install(DIRECTORY ${TARVEN_PROGRAM_DIR}/stock DESTINATION ${program_dir} FILES_MATCHING PATTERN "*.csv")
 install(DIRECTORY ${TARVEN_PROGRAM_DIR}/ DESTINATION ${program_dir} FILES_MATCHING PATTERN "*.jpg")
 
 file(WRITE ${CMAKE_BINARY_DIR}/install/installed-tree

@@ -11,16 +11,19 @@ add_library(tarven_test_support STATIC ${support_sources})
 target_include_directories(tarven_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/support)
 target_link_libraries(tarven_test_support PUBLIC tarvencore Qt6::Test)
 target_compile_definitions(tarven_test_support PUBLIC ${test_defines})
+tarven_precompile(tarven_test_support KIND core EXTRA <QtTest>)
 
 file(GLOB gui_support_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gui/support/*.cpp)
 add_library(tarven_test_gui_support STATIC ${gui_support_sources})
 target_include_directories(tarven_test_gui_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/gui/support)
 target_link_libraries(tarven_test_gui_support PUBLIC tarven_test_support tarvengui)
+tarven_precompile(tarven_test_gui_support KIND gui EXTRA <QtTest>)
 
 function(tarven_add_test source support)
   get_filename_component(name ${source} NAME_WE)
   add_executable(${name} ${source})
   target_link_libraries(${name} PRIVATE ${support})
+  tarven_precompile(${name} REUSE_FROM ${support})   # one precompiled header for all
   add_dependencies(${name} tarven_dist tarven-cli tarven)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 300

@@ -6,6 +6,7 @@
 # a crashing input is kept in build-fuzz/crashes/<target>/ (copy it into the seed folder
 # once fixed, so the test suite replays it).
 # Prints executions, executions per second, coverage and crashes per target.
+# TARVEN_FUZZ_TARGETS="fuzz_a fuzz_b" builds and runs only those targets.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
@@ -14,7 +15,10 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEN_FUZZ=ON \
       -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" >/dev/null
-nice -n 19 cmake --build "$build" -j"${TARVEN_FUZZ_JOBS:-1}"
+chosen=(${TARVEN_FUZZ_TARGETS:-})
+build_targets=()
+for target in "${chosen[@]}"; do build_targets+=(--target "$target"); done
+nice -n 19 cmake --build "$build" -j"${TARVEN_FUZZ_JOBS:-1}" "${build_targets[@]}"
 
 # Runs one target and leaves its figures in build-fuzz/<target>.summary.
 run_target() {
@@ -34,10 +38,12 @@ run_target() {
 }
 
 parallel=${TARVEN_FUZZ_PARALLEL:-1}
-targets=()
-for source in "$root"/tests/fuzz/fuzz_*.cpp; do
-  targets+=("$(basename "$source" .cpp)")
-done
+targets=("${chosen[@]}")
+if [ ${#targets[@]} -eq 0 ]; then
+  for source in "$root"/tests/fuzz/fuzz_*.cpp; do
+    targets+=("$(basename "$source" .cpp)")
+  done
+fi
 status=0
 running=0
 for target in "${targets[@]}"; do

@@ -3,7 +3,9 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-multimedia-dev
           libgl-dev fonts-noto-cjk xvfb xauth
-          desktop-file-utils appstream dpkg-dev file)   # install checks and the Debian package
+          lld                                          # the faster linker, used when present
+          desktop-file-utils appstream dpkg-dev file     # install checks and the Debian package
+          chirp python3-future)                          # CHIRP, the CSV interop test's client
 # The fuzz targets (scripts/fuzz.sh) are built with clang and its libFuzzer runtime.
 [ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-dev)
 missing=()

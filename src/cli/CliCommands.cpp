@@ -48,7 +48,7 @@ const QList<CliCommand> &CliCommands()
         {"export", "Write the channels of a data file as a CSV table.", names({"in", "out"}), names({"format"}), {},
          runExportCommand},
         {"import", "Store the channels of a CSV table into a data file, saved as a new one.",
-         names({"in", "csv", "out"}), {}, {}, runImportCommand},
+         names({"in", "csv", "out"}), names({"place"}), {}, runImportCommand},
         {"edit", "Store NAME=VALUE settings into a list of channels of a data file, saved as a new one.",
          names({"in", "out", "channels", "set"}), {}, {}, runEditCommand},
         {"check", "List likely mistakes in the channels of a data file (exit 0 none, 1 findings).", {},

@@ -23,6 +23,7 @@ constexpr CliOptionEntry kOptions[] = {
     {"set", "NAME=VALUE", "a CSV column and its value, stored into every listed channel (repeatable)"},
     {"region", "1|2|3", "IARU region whose 10 m band plan applies (default: the setting, else the locale's)"},
     {"flip-stored", "HEX[:MASK]", "the simulated radio stores the byte at HEX XORed with MASK, once"},
+    {"place", "GROUP", "ignore the table's channel numbers: rows in file order into the group's free positions"},
 };
 }
 

@@ -46,7 +46,7 @@ private slots:
         QCOMPARE(cli({"new", "--band", band, "--out", dat}).code, 0);
         const CliResult out = cli({"export", "--in", dat, "--out", csv, "--format", format});
         QVERIFY2(out.code == 0, out.err.constData());
-        QVERIFY(contents(csv).startsWith(format == QLatin1String("chirp") ? "Location,Name,Frequency," : "Location,Group,Frequency,"));
+        QVERIFY(contents(csv).startsWith(format == QLatin1String("chirp") ? "Location,Name,Frequency," : "Group,Location,Frequency,"));
         const CliResult in = cli({"import", "--in", dat, "--csv", csv, "--out", back});
         QVERIFY2(in.code == 0, in.err.constData());
         QCOMPARE(contents(back), contents(dat));
@@ -67,6 +67,55 @@ private slots:
         QVERIFY(!QFileInfo::exists(out));
 
         QCOMPARE(cli({"import", "--in", dat, "--csv", tmp.filePath(QStringLiteral("missing.csv")), "--out", out}).code, 1);
+        QVERIFY(!QFileInfo::exists(out));
+    }
+
+    void placingAndItsGroup()
+    {
+        QTemporaryDir tmp;
+        const QString dat = tmp.filePath(QStringLiteral("doc.dat"));
+        const QString csv = tmp.filePath(QStringLiteral("list.csv"));
+        const QString out = tmp.filePath(QStringLiteral("out.dat"));
+        QCOMPARE(cli({"new", "--band", "ham", "--out", dat}).code, 0);
+        QVERIFY(writeFile(csv, "# numbered for another radio\nLocation,Frequency,Mode\n0,29.6,FM\n1,29.61,AM\n"));
+        QCOMPARE(cli({"import", "--in", dat, "--csv", csv, "--out", out}).code, 1);
+        const CliResult wrongGroup = cli({"import", "--in", dat, "--csv", csv, "--out", out, "--place", "EU"});
+        QCOMPARE(wrongGroup.code, 2);
+        QVERIFY(wrongGroup.err.contains("Group \"EU\" is not a group of this band (A, B,"));
+        QVERIFY(!QFileInfo::exists(out));
+        const CliResult placed = cli({"import", "--in", dat, "--csv", csv, "--out", out, "--place", "j"});
+        QVERIFY2(placed.code == 0, placed.err.constData());
+        const QString back = tmp.filePath(QStringLiteral("back.csv"));
+        QCOMPARE(cli({"export", "--in", out, "--out", back}).code, 0);
+        QVERIFY(contents(back).contains("\r\nJ-1,361,29.60000,FM,"));
+        QVERIFY(contents(back).contains("\r\nJ-2,362,29.61000,AM,"));
+    }
+
+    void hostileTablesAreRefusedQuietly()
+    {
+        QTemporaryDir tmp;
+        const QString dat = tmp.filePath(QStringLiteral("doc.dat"));
+        const QString csv = tmp.filePath(QStringLiteral("hostile.csv"));
+        const QString out = tmp.filePath(QStringLiteral("out.dat"));
+        QCOMPARE(cli({"new", "--band", "hf", "--out", dat}).code, 0);
+        // A NUL does not cut the report; escape sequences reach the terminal escaped.
+        QVERIFY(writeFile(csv, QByteArray("Location,Frequency,Mode\n1,28.5,F\0M\n2,28.5,\x1B[2J\n3,28.5,CW\n", 57)));
+        CliResult r = cli({"import", "--in", dat, "--csv", csv, "--out", out});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("line 2: Mode \"F\\x00M\""), r.err.constData());
+        QVERIFY(r.err.contains("line 3: Mode \"\\x1B[2J\""));
+        QVERIFY(r.err.contains("line 4: Mode \"CW\""));
+        QVERIFY(!r.err.contains('\x1B'));
+        // Far larger than any channel list: refused by its size, whatever it holds.
+        QFile big(csv);
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        const QByteArray block(1024 * 1024, 'x');
+        for (int i = 0; i < 3; ++i)
+            big.write(block);
+        big.close();
+        r = cli({"import", "--in", dat, "--csv", csv, "--out", out});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("larger than 2 MB"), r.err.constData());
         QVERIFY(!QFileInfo::exists(out));
     }
 

@@ -87,6 +87,10 @@ private slots:
                              "V100/StartC.jpg", "V100/PIC/BK_1.jpg", "V100/PIC/BK_2.jpg"};
         for (int band = 0; band < 3; ++band)
             expected << QStringLiteral("V100/Init/TARVEN2_%1.dat").arg(band) << QStringLiteral("V100/Init/TARVEN2_%1_NEW.dat").arg(band);
+        // The stock channel lists: every CB country plan and the 10 m lists.
+        for (const char *plan : {"EU", "CE", "U", "UK", "PL", "I2", "DE", "IN"})
+            expected << QStringLiteral("V100/stock/cb-plan-%1.csv").arg(QLatin1String(plan));
+        expected << QStringLiteral("V100/stock/10m-fm-calling-simplex.csv") << QStringLiteral("V100/stock/10m-am-calling.csv");
         for (const QString &file : expected)
             QVERIFY2(QFileInfo(tree + QLatin1Char('/') + file).isFile(), qPrintable(file));
         // What a run writes is never shipped.

@@ -1,6 +1,7 @@
 #include "ChannelCsvFields.h"
 
 #include "ChannelGroup.h"
+#include "ControlChars.h"
 #include "FreqCodec.h"
 #include "RadioImage.h"
 
@@ -10,6 +11,15 @@ namespace {
 const char *const kFieldNames[kChannelFieldCount] = {
     "Location", "Group", "Frequency", "Mode", "Power", "Duplex", "Offset", "RxTone", "TxTone", "Public", "Scan",
     "TSQ", "BusyLock", "HiCut", "NB", "Shift5k", "RogerBeep", "DtmfBot", "DtmfEot", "DtmfCall",
+};
+
+// The order of the table's columns. Group comes first: CHIRP opens any CSV file whose
+// header starts with "Location" as its own format, and this table is not that format.
+const ChannelField kTableOrder[kChannelFieldCount] = {
+    ChannelField::Group, ChannelField::Location, ChannelField::Frequency, ChannelField::Mode, ChannelField::Power,
+    ChannelField::Duplex, ChannelField::Offset, ChannelField::RxTone, ChannelField::TxTone, ChannelField::Public,
+    ChannelField::Scan, ChannelField::Tsq, ChannelField::BusyLock, ChannelField::HiCut, ChannelField::Nb,
+    ChannelField::Shift5k, ChannelField::RogerBeep, ChannelField::DtmfBot, ChannelField::DtmfEot, ChannelField::DtmfCall,
 };
 
 const int kColumns[kChannelFieldCount] = {
@@ -153,9 +163,21 @@ int FieldIndexByName(const QString &name)
 QStringList ChannelTableHeader()
 {
     QStringList header;
-    for (const char *name : kFieldNames)
-        header << QString::fromLatin1(name);
+    for (ChannelField f : kTableOrder)
+        header << FieldName(f);
     return header;
+}
+
+QString ChannelPowerWord(int level)
+{
+    return wordOrNumber(kPowerWords, level);
+}
+
+QString CellInMessage(const QString &cell)
+{
+    constexpr int kShown = 40;
+    const QString shown = cell.size() > kShown ? cell.left(kShown) + QStringLiteral("...") : cell;
+    return EscapeControls(shown);
 }
 
 int ColumnOfField(ChannelField field)
@@ -237,8 +259,8 @@ QString FieldText(ChannelField field, const ChannelRecord &c, int band)
 QStringList ChannelTableRow(const ChannelRecord &channel, int band)
 {
     QStringList row;
-    for (int i = 0; i < kChannelFieldCount; ++i)
-        row << FieldText(ChannelField(i), channel, band);
+    for (ChannelField f : kTableOrder)
+        row << FieldText(f, channel, band);
     return row;
 }
 

@@ -16,7 +16,8 @@ constexpr int kChannelFieldCount = int(ChannelField::DtmfCall) + 1;
 
 QString FieldName(ChannelField field);                 // the header word: "RxTone"
 int FieldIndexByName(const QString &name);             // -1 for an unknown header word
-QStringList ChannelTableHeader();                      // all header words in column order
+QStringList ChannelTableHeader();                      // all header words in column order (Group first)
+QString ChannelPowerWord(int level);                   // "Low", "Medium", "High"
 // SetChannelCell's column code of a field; 0 for Location and Group.
 int ColumnOfField(ChannelField field);
 
@@ -34,6 +35,10 @@ QStringList ChannelTableRow(const ChannelRecord &channel, int band);
 // A number as spreadsheets of comma locales write it ("28,015") in the "." form the
 // program reads; other text is returned as it is.
 QString DecimalText(const QString &text);
+
+// A cell of a file as an error message quotes it: cut after 40 characters, control
+// characters escaped (a NUL or an escape sequence never reaches a terminal or cuts a text).
+QString CellInMessage(const QString &cell);
 
 // The stored value a cell's words stand for (options and tones; not Location, Group,
 // Frequency and Offset); false when the text is not one of the field's words.

@@ -29,8 +29,13 @@ QList<QStringList> ChannelTable(const RadioImage &img, int band, ChannelCsvForma
                      [](const ChannelRecord *a, const ChannelRecord *b) { return a->number < b->number; });
     const bool chirp = format == ChannelCsvFormat::Chirp;
     QList<QStringList> table{chirp ? ChirpHeader() : ChannelTableHeader()};
-    for (const ChannelRecord *c : std::as_const(channels))
-        table << (chirp ? ChirpRow(*c, band) : ChannelTableRow(*c, band));
+    for (const ChannelRecord *c : std::as_const(channels)) {
+        QStringList row = chirp ? ChirpRow(*c, band) : ChannelTableRow(*c, band);
+        // A damaged file's stored text must not run as a formula where the table is opened.
+        for (QString &cell : row)
+            cell = FormulaSafeCell(cell);
+        table << row;
+    }
     return table;
 }
 

@@ -7,7 +7,8 @@
 struct RadioImage;
 
 // The channels of an image as a table: a header row, then one row per channel in
-// channel-number order.
+// channel-number order. Cells that a spreadsheet would run as a formula are written
+// as text (FormulaSafeCell).
 enum class ChannelCsvFormat { Tarven, Chirp };
 
 // "tarven" or "chirp" (any case); false for another name.

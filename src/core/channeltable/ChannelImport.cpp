@@ -11,12 +11,14 @@
 #include "RadioImage.h"
 #include "RunSettings.h"
 
+#include <QFile>
 #include <QHash>
 
 namespace {
 struct TableRow {
     int line = 0;
-    QHash<QString, QString> cells;   // by the table's header words
+    QHash<QString, QString> cells;   // by the table's field names
+    QStringList reasons;             // found while the row was read (CHIRP values without an equivalent)
 };
 
 struct LineError {
@@ -38,15 +40,17 @@ QStringList formatErrors(QList<LineError> errors)
     return out;
 }
 
-bool isKnownHeader(const QStringList &fields)
+QString parseError(const CsvParse &csv)
 {
-    if (IsChirpHeader(fields))
-        return true;
-    for (const QString &f : fields) {
-        if (FieldIndexByName(f) >= 0)
-            return true;
+    switch (csv.error) {
+    case CsvParse::Error::NotUtf8: return LangText(30241);
+    case CsvParse::Error::UnterminatedQuote: return LangText(30240);
+    case CsvParse::Error::TooLarge: return LangText(30700).arg(kCsvMaxBytes / (1024 * 1024));
+    case CsvParse::Error::TooManyRecords: return LangText(30701).arg(kCsvMaxRecords);
+    case CsvParse::Error::TooManyFields: return LangText(30702).arg(kCsvMaxFields);
+    case CsvParse::Error::None: break;
     }
-    return false;
+    return QString();
 }
 
 // The records of a CSV text as rows of table cells. Without a header the columns are
@@ -55,14 +59,22 @@ Table readTable(const CsvParse &csv, bool headerOptional)
 {
     Table table;
     if (csv.error != CsvParse::Error::None) {
-        table.errors << LineError{csv.errorLine, LangText(csv.error == CsvParse::Error::NotUtf8 ? 30241 : 30240)};
+        table.errors << LineError{csv.errorLine, parseError(csv)};
         return table;
     }
     if (csv.records.isEmpty())
         return table;
     QStringList header = csv.records.first().fields;
     int first = 1;
-    if (!isKnownHeader(header)) {
+    QStringList chirpOnly, tarvenOnly;
+    const HeaderFormat format = TableHeaderFormat(header, &chirpOnly, &tarvenOnly);
+    if (format == HeaderFormat::Mixed) {
+        table.errors << LineError{csv.records.first().line,
+                                  LangText(30703).arg(CellInMessage(chirpOnly.join(QStringLiteral(", "))),
+                                                      CellInMessage(tarvenOnly.join(QStringLiteral(", "))))};
+        return table;
+    }
+    if (format == HeaderFormat::None) {
         if (!headerOptional) {
             table.errors << LineError{csv.records.first().line, LangText(30220)};
             return table;
@@ -70,27 +82,24 @@ Table readTable(const CsvParse &csv, bool headerOptional)
         header = ChannelTableHeader();
         first = 0;
     }
-    const bool chirp = IsChirpHeader(header);
+    const bool chirp = format == HeaderFormat::Chirp;
+    const int band = Run().BandMode;
     for (int r = first; r < csv.records.size(); ++r) {
         const CsvRecord &rec = csv.records.at(r);
         QHash<QString, QString> byHeader;
-        for (int i = 0; i < header.size() && i < rec.fields.size(); ++i)
-            byHeader.insert(chirp ? header.at(i).trimmed().toLower() : header.at(i).trimmed(), rec.fields.at(i));
-        TableRow row{rec.line, {}};
-        if (chirp) {
-            QString reason;
-            if (!ChirpToTableCells(byHeader, &row.cells, &reason)) {
-                table.errors << LineError{rec.line, reason};
-                continue;
-            }
-        } else {
-            // Header words are matched without regard to case; unknown columns drop out.
-            for (auto it = byHeader.cbegin(); it != byHeader.cend(); ++it) {
-                const int f = FieldIndexByName(it.key());
-                if (f >= 0)
-                    row.cells.insert(FieldName(ChannelField(f)), it.value());
-            }
+        for (int i = 0; i < header.size(); ++i) {
+            // A short row leaves its last columns empty.
+            const QString cell = i < rec.fields.size() ? UnguardedCell(rec.fields.at(i)) : QString();
+            if (chirp)
+                byHeader.insert(header.at(i).trimmed().toLower(), cell);
+            else if (const int f = FieldIndexByName(header.at(i)); f >= 0)
+                byHeader.insert(FieldName(ChannelField(f)), cell);   // unknown columns drop out
         }
+        TableRow row{rec.line, {}, {}};
+        if (chirp)
+            ChirpToTableCells(byHeader, &row.cells, &row.reasons, band);
+        else
+            row.cells = byHeader;
         table.rows << row;
     }
     return table;
@@ -106,18 +115,18 @@ int addressOf(const TableRow &row, int band, QString *reason)
         bool ok = false;
         number = location.toInt(&ok);
         if (!ok || number < 1 || number > kChannelSlots) {
-            *reason = LangText(30221).arg(location);
+            *reason = LangText(30221).arg(CellInMessage(location));
             return -1;
         }
     }
     if (!label.isEmpty()) {
         const int byLabel = ChannelOfLabel(label, band);
         if (byLabel < 0) {
-            *reason = LangText(30222).arg(label);
+            *reason = LangText(30222).arg(CellInMessage(label));
             return -1;
         }
         if (number > 0 && byLabel != number) {
-            *reason = LangText(30223).arg(location, ChannelLabel(number, band), label);
+            *reason = LangText(30223).arg(CellInMessage(location), ChannelLabel(number, band), CellInMessage(label));
             return -1;
         }
         number = byLabel;
@@ -136,7 +145,8 @@ public:
     QStringList messages;
 };
 
-// Stores rows into the given channels; restores the image when any row fails.
+// Stores rows into the given channels (-1: the row has no channel; its reasons are
+// already among the table's errors); restores the image when any row fails.
 ImportOutcome storeRows(Table table, const QList<int> &numbers, RowApplyMode mode)
 {
     ImportOutcome out;
@@ -157,16 +167,33 @@ ImportOutcome storeRows(Table table, const QList<int> &numbers, RowApplyMode mod
     QList<LineError> errors = table.errors;
     for (int i = 0; i < table.rows.size(); ++i) {
         const TableRow &row = table.rows.at(i);
-        if (numbers.at(i) < 1)
-            continue;   // its address was refused already
-        QString reason = ApplyChannelRow(row.cells, numbers.at(i), mode);
-        if (reason.isEmpty() && !collector.messages.isEmpty())
-            reason = collector.messages.join(QLatin1Char(' '));
+        QStringList reasons = row.reasons;
+        if (numbers.at(i) < 1) {
+            // No channel to check against: what the cells say wrong by themselves.
+            if (const QString words = RowValueProblems(row.cells); !words.isEmpty())
+                reasons << words;
+        } else {
+            const QString applied = ApplyChannelRow(row.cells, numbers.at(i), mode);
+            if (!applied.isEmpty())
+                reasons << applied;
+            else if (!collector.messages.isEmpty())
+                reasons << collector.messages.join(QLatin1Char(' '));
+        }
         collector.messages.clear();
-        if (!reason.isEmpty())
-            errors << LineError{row.line, reason};
+        reasons.removeDuplicates();
+        if (!reasons.isEmpty())
+            errors << LineError{row.line, reasons.join(QStringLiteral("; "))};
     }
-    out.errors = formatErrors(errors);
+    // A row refused for its address and for its values is one line.
+    std::stable_sort(errors.begin(), errors.end(), [](const LineError &a, const LineError &b) { return a.line < b.line; });
+    QList<LineError> merged;
+    for (const LineError &e : std::as_const(errors)) {
+        if (!merged.isEmpty() && e.line > 0 && merged.last().line == e.line)
+            merged.last().reason += QStringLiteral("; ") + e.reason;
+        else
+            merged << e;
+    }
+    out.errors = formatErrors(merged);
 
     setPrompts(shown);
     ChannelViews() = views;
@@ -183,6 +210,26 @@ ImportOutcome storeRows(Table table, const QList<int> &numbers, RowApplyMode mod
     out.ok = out.errors.isEmpty();
     return out;
 }
+
+// The channels of a placing: the group's free positions in order; rows beyond them are
+// refused with the group named.
+QList<int> placedNumbers(Table *table, int group, int band)
+{
+    const QList<int> free = FreePositions(group, band);
+    QList<int> numbers;
+    for (int i = 0; i < table->rows.size(); ++i) {
+        TableRow &row = table->rows[i];
+        row.cells.remove(FieldName(ChannelField::Location));
+        row.cells.remove(FieldName(ChannelField::Group));
+        if (i < free.size()) {
+            numbers << GroupStart(group, band) + free.at(i);
+        } else {
+            table->errors << LineError{row.line, LangText(30708).arg(GroupName(group, band)).arg(free.size())};
+            numbers << -1;
+        }
+    }
+    return numbers;
+}
 }
 
 QString ImportOutcome::errorReport() const
@@ -193,12 +240,38 @@ QString ImportOutcome::errorReport() const
     return lines.join(QLatin1Char('\n'));
 }
 
-ImportOutcome ImportChannelTable(const QByteArray &csv)
+QList<int> FreePositions(int group, int band)
+{
+    QList<int> free;
+    if (group < 0 || group >= GroupCount(band) || IsVfoGroup(group, band) || (band == 0 && group != kCbMemGroup))
+        return free;
+    for (int p = 1; p <= GroupSize(group, band); ++p) {
+        if (!Image().channel(GroupStart(group, band) + p))
+            free << p;
+    }
+    return free;
+}
+
+bool ReadTableFile(const QString &path, QByteArray *bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    *bytes = file.read(kCsvMaxBytes + 1);
+    return file.error() == QFileDevice::NoError;
+}
+
+ImportOutcome ImportChannelTable(const QByteArray &csv, RowPlacement placement)
 {
     Table table = readTable(ReadCsv(csv), false);
     if (table.errors.isEmpty() && table.rows.isEmpty())
         table.errors << LineError{1, LangText(30220)};
     const int band = Run().BandMode;
+    if (!table.errors.isEmpty() && table.rows.isEmpty())
+        return storeRows(table, {-1}, {});
+    if (placement.placing())
+        return storeRows(table, placedNumbers(&table, placement.group, band), {});
+
     QList<int> numbers;
     QHash<int, int> lineOf;
     for (const TableRow &row : std::as_const(table.rows)) {
@@ -233,4 +306,14 @@ ImportOutcome PasteChannelRows(const QString &text, int group, const QList<int> 
     if (table.rows.isEmpty() && table.errors.isEmpty())
         table.errors << LineError{0, LangText(30212)};
     return storeRows(table, numbers, {band == 0});
+}
+
+ImportOutcome PasteChannelRowsIntoFreePositions(const QString &text, int group)
+{
+    Table table = readTable(ReadCsvText(text), true);
+    if (table.rows.isEmpty() && table.errors.isEmpty())
+        table.errors << LineError{0, LangText(30212)};
+    if (!table.errors.isEmpty() && table.rows.isEmpty())
+        return storeRows(table, {-1}, {});
+    return storeRows(table, placedNumbers(&table, group, Run().BandMode), {});
 }

@@ -54,9 +54,9 @@ QString bankFrequencyProblem(const QString &text)
     const double units = v * kUnitsPerMhz;
     const qint64 f = qRound64(units);
     if (f < qRound64(run.bandLow * kUnitsPerMhz) || f > qRound64(run.bandHigh * kUnitsPerMhz))
-        return LangText(30226).arg(text, run.bandText);
+        return LangText(30226).arg(CellInMessage(text), run.bandText);
     if (std::fabs(units - double(f)) > 1e-3 || (f - qRound64(run.bandLow * kUnitsPerMhz)) % kRasterUnits != 0)
-        return LangText(30227).arg(text);
+        return LangText(30227).arg(CellInMessage(text));
     return QString();
 }
 
@@ -75,18 +75,27 @@ bool isLocked(ChannelField f, int group, int band)
     return f == ChannelField::Scan && IsVfoGroup(group, band);
 }
 
-// The stored value a cell asks for, or the reason it cannot be stored.
-QString optionValue(ChannelField f, const QString &text, const ChannelRecord &ch, int group, int band, int *value)
+// The stored value a cell's text stands for, or why it stands for none.
+QString parseOption(ChannelField f, const QString &text, int *value)
 {
-    const RadioImage &img = Image();
     if (f == ChannelField::Offset) {
         bool ok = false;
         *value = text.toInt(&ok);
         if (!ok || *value < 5 || *value > 1000 || *value % 5 != 0)
-            return LangText(30234).arg(text);
-    } else if (!ParseFieldWords(f, text, value)) {
-        return LangText(30225).arg(FieldName(f), text);
+            return LangText(30234).arg(CellInMessage(text));
+        return QString();
     }
+    if (!ParseFieldWords(f, text, value))
+        return LangText(30225).arg(FieldName(f), CellInMessage(text));
+    return QString();
+}
+
+// The stored value a cell asks for, or the reason it cannot be stored.
+QString optionValue(ChannelField f, const QString &text, const ChannelRecord &ch, int group, int band, int *value)
+{
+    const RadioImage &img = Image();
+    if (const QString problem = parseOption(f, text, value); !problem.isEmpty())
+        return problem;
     if (*value == *ch.fieldByColumn(ColumnOfField(f)))
         return QString();
     const QString label = ChannelLabel(ch.number, band);
@@ -119,6 +128,23 @@ bool IsFixedFm(int group, int position, int band)
     return band == 0 && (group == 1 || group == kCbGroupUk || (group == kCbGroupDe && position > 40));
 }
 
+QString RowValueProblems(const QHash<QString, QString> &cells)
+{
+    QStringList problems;
+    const QString freq = DecimalText(cellOf(cells, ChannelField::Frequency));
+    if (!freq.isEmpty() && !IsNumericText(freq))
+        problems << LangText(30225).arg(FieldName(ChannelField::Frequency), CellInMessage(freq));
+    for (ChannelField f : kOptionOrder) {
+        const QString text = cellOf(cells, f);
+        int value = 0;
+        if (!text.isEmpty()) {
+            if (const QString problem = parseOption(f, text, &value); !problem.isEmpty())
+                problems << problem;
+        }
+    }
+    return problems.join(QStringLiteral("; "));
+}
+
 QString ApplyChannelRow(const QHash<QString, QString> &cells, int number, RowApplyMode mode)
 {
     const int band = Run().BandMode;
@@ -127,6 +153,12 @@ QString ApplyChannelRow(const QHash<QString, QString> &cells, int number, RowApp
     const QString label = group < 0 ? QString::number(number) : ChannelLabel(number, band);
     const bool cbCountry = band == 0 && group >= 0 && group != kCbMemGroup;
     RadioImage &img = Image();
+    // Every reason the row cannot be stored, not only the first.
+    QStringList problems;
+    auto join = [&problems] {
+        problems.removeDuplicates();
+        return problems.join(QStringLiteral("; "));
+    };
 
     const bool takeFrequency = cells.contains(FieldName(ChannelField::Frequency)) && !(mode.cbSettingsOnly && cbCountry);
     if (takeFrequency) {
@@ -142,27 +174,29 @@ QString ApplyChannelRow(const QHash<QString, QString> &cells, int number, RowApp
             return QString();   // deleted: the rest of the row has no channel to go to
         }
         if (!same) {
+            const QString shown = CellInMessage(text);
             if (!IsNumericText(text))
-                return LangText(30225).arg(FieldName(ChannelField::Frequency), text);
-            if (group < 0)
-                return LangText(30231).arg(FieldName(ChannelField::Frequency), label);
-            if (cbCountry)
-                return ch ? LangText(30228).arg(label, current) : LangText(30229).arg(label);
-            if (band == 0 && !isCbPlanFrequency(text))
-                return LangText(30230).arg(text);
-            if (band != 0) {
-                if (const QString problem = bankFrequencyProblem(text); !problem.isEmpty())
-                    return problem;
-            }
-            SetChannelCell(group, position, ColFreq, FormatFreq(NumericValue(text)));
+                problems << LangText(30225).arg(FieldName(ChannelField::Frequency), shown);
+            else if (group < 0)
+                problems << LangText(30231).arg(FieldName(ChannelField::Frequency), label);
+            else if (cbCountry)
+                problems << (ch ? LangText(30706).arg(shown, label, current) : LangText(30707).arg(shown, label));
+            else if (band == 0 && !isCbPlanFrequency(text))
+                problems << LangText(30230).arg(shown);
+            else if (const QString problem = band != 0 ? bankFrequencyProblem(text) : QString(); !problem.isEmpty())
+                problems << problem;
+            else
+                SetChannelCell(group, position, ColFreq, FormatFreq(NumericValue(text)));
         }
     }
 
     const ChannelRecord *ch = img.channel(number);
     if (!ch) {
-        if (!hasSettings(cells))
-            return QString();
-        return cbCountry ? LangText(30229).arg(label) : LangText(30238).arg(label);
+        if (problems.isEmpty() && hasSettings(cells))
+            problems << (cbCountry ? LangText(30229).arg(label) : LangText(30238).arg(label));
+        if (const QString words = RowValueProblems(cells); !words.isEmpty())
+            problems << words;
+        return join();
     }
     for (ChannelField f : kOptionOrder) {
         const QString text = cellOf(cells, f);
@@ -170,10 +204,12 @@ QString ApplyChannelRow(const QHash<QString, QString> &cells, int number, RowApp
         if (text.isEmpty() || text.compare(FieldText(f, *ch, band), Qt::CaseInsensitive) == 0)
             continue;
         int value = 0;
-        if (const QString problem = optionValue(f, text, *ch, group, band, &value); !problem.isEmpty())
-            return problem;
+        if (const QString problem = optionValue(f, text, *ch, group, band, &value); !problem.isEmpty()) {
+            problems << problem;
+            continue;
+        }
         if (value != *ch->fieldByColumn(ColumnOfField(f)))
             SetChannelCell(group, position, ColumnOfField(f), QString::number(value));
     }
-    return QString();
+    return join();
 }

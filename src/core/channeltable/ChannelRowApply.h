@@ -11,12 +11,17 @@
 // A cell equal to what the channel holds changes nothing; an empty cell keeps the
 // value, except an empty Frequency, which deletes the channel as typing does.
 // Cells are keyed by the table's header words (FieldName). Returns an empty text when
-// the row was stored, else the reason; a refused row may have been partly stored, so
-// the caller restores the image (the import is all-or-nothing).
+// the row was stored, else every reason it was not ("; " between them); a refused row
+// may have been partly stored, so the caller restores the image (the import is
+// all-or-nothing).
 struct RowApplyMode {
     bool cbSettingsOnly = false;   // a paste: CB country channels take the settings, not the frequency
 };
 QString ApplyChannelRow(const QHash<QString, QString> &cells, int number, RowApplyMode mode = {});
+
+// The cells that are no value of their field at all (checked without a channel, for a
+// row that names none); empty when every cell reads.
+QString RowValueProblems(const QHash<QString, QString> &cells);
 
 // True for the CB channels that may only be FM (groups CE and UK, DE above position 40).
 bool IsFixedFm(int group, int position, int band);

@@ -1,15 +1,32 @@
 #include "CsvTable.h"
 
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace {
 constexpr QChar kQuote = QLatin1Char('"');
+const QString kFormulaStarts = QStringLiteral("=+-@\t\r");
+
+// Where the first line that is no comment starts.
+int firstDataLine(const QString &text)
+{
+    int i = 0;
+    const int n = int(text.size());
+    while (i < n && text.at(i) == QLatin1Char('#')) {
+        while (i < n && text.at(i) != QLatin1Char('\n') && text.at(i) != QLatin1Char('\r'))
+            ++i;
+        while (i < n && (text.at(i) == QLatin1Char('\n') || text.at(i) == QLatin1Char('\r')))
+            ++i;
+    }
+    return i;
+}
 
 QChar guessDelimiter(const QString &text)
 {
     int comma = 0, semicolon = 0, tab = 0;
     bool quoted = false;
-    for (QChar c : text) {
+    for (int i = firstDataLine(text); i < text.size(); ++i) {
+        const QChar c = text.at(i);
         if (c == kQuote)
             quoted = !quoted;
         else if (!quoted && (c == QLatin1Char('\n') || c == QLatin1Char('\r')))
@@ -28,19 +45,29 @@ QChar guessDelimiter(const QString &text)
     return QLatin1Char(',');
 }
 
+// A record without a single non-blank field: an empty line, or a row of delimiters as
+// spreadsheets write below a table.
 bool isBlank(const QStringList &fields)
 {
-    return fields.size() == 1 && fields.first().trimmed().isEmpty();
+    for (const QString &f : fields) {
+        if (!f.trimmed().isEmpty())
+            return false;
+    }
+    return true;
 }
 }
 
 CsvParse ReadCsvText(const QString &input, QChar delimiter)
 {
     CsvParse out;
-    QString text = input;
+    if (input.size() > kCsvMaxBytes) {
+        out.error = CsvParse::Error::TooLarge;
+        return out;
+    }
+    QStringView text(input);
     if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    out.delimiter = delimiter.isNull() ? guessDelimiter(text) : delimiter;
+        text = text.mid(1);
+    out.delimiter = delimiter.isNull() ? guessDelimiter(text.toString()) : delimiter;
 
     CsvRecord record;
     QString field;
@@ -49,17 +76,34 @@ CsvParse ReadCsvText(const QString &input, QChar delimiter)
     bool quoted = false;        // inside a quoted field
     bool wasQuoted = false;     // the field began with a quote
     int quoteLine = 0;
+    auto fail = [&](CsvParse::Error error, int where) {
+        out.records.clear();
+        out.error = error;
+        out.errorLine = where;
+    };
     auto endField = [&] {
+        if (record.fields.size() >= kCsvMaxFields) {
+            fail(CsvParse::Error::TooManyFields, record.line);
+            return false;
+        }
         record.fields << field;
         field.clear();
         wasQuoted = false;
+        return true;
     };
     auto endRecord = [&] {
-        endField();
-        if (!isBlank(record.fields))
+        if (!endField())
+            return false;
+        if (!isBlank(record.fields)) {
+            if (out.records.size() >= kCsvMaxRecords) {
+                fail(CsvParse::Error::TooManyRecords, record.line);
+                return false;
+            }
             out.records << record;
+        }
         record = CsvRecord{};
         record.line = line;
+        return true;
     };
 
     const int n = int(text.size());
@@ -82,25 +126,39 @@ CsvParse ReadCsvText(const QString &input, QChar delimiter)
             }
             continue;
         }
+        if (c == QLatin1Char('#') && field.isEmpty() && !wasQuoted && record.fields.isEmpty()) {
+            // A comment line: skipped up to its line end, which then ends nothing.
+            while (i + 1 < n && text.at(i + 1) != QLatin1Char('\n') && text.at(i + 1) != QLatin1Char('\r'))
+                ++i;
+            if (i + 1 < n) {
+                ++i;
+                if (text.at(i) == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+                    ++i;
+            }
+            ++line;
+            record.line = line;
+            continue;
+        }
         if (c == kQuote && field.isEmpty() && !wasQuoted) {
             quoted = true;
             wasQuoted = true;
             quoteLine = line;
         } else if (c == out.delimiter) {
-            endField();
+            if (!endField())
+                return out;
         } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
                 ++i;
             ++line;
-            endRecord();
+            if (!endRecord())
+                return out;
         } else {
             // Text after a closing quote is kept as it stands, as spreadsheets do.
             field += c;
         }
     }
     if (quoted) {
-        out.error = CsvParse::Error::UnterminatedQuote;
-        out.errorLine = quoteLine;
+        fail(CsvParse::Error::UnterminatedQuote, quoteLine);
         return out;
     }
     if (!field.isEmpty() || wasQuoted || !record.fields.isEmpty())
@@ -110,6 +168,11 @@ CsvParse ReadCsvText(const QString &input, QChar delimiter)
 
 CsvParse ReadCsv(const QByteArray &bytes, QChar delimiter)
 {
+    if (bytes.size() > kCsvMaxBytes) {
+        CsvParse out;
+        out.error = CsvParse::Error::TooLarge;
+        return out;
+    }
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString text = decoder.decode(bytes);
     if (!decoder.hasError())
@@ -153,4 +216,21 @@ QByteArray WriteCsv(const QList<QStringList> &records, QChar delimiter)
     for (const QStringList &r : records)
         text += CsvLine(r, delimiter) + QStringLiteral("\r\n");
     return text.toUtf8();
+}
+
+QString FormulaSafeCell(const QString &cell)
+{
+    if (cell.isEmpty() || !kFormulaStarts.contains(cell.at(0)))
+        return cell;
+    static const QRegularExpression plainNumber(QStringLiteral("^[+-]?[0-9]+(\\.[0-9]+)?$"));
+    if (cell == QLatin1String("+") || cell == QLatin1String("-") || plainNumber.match(cell).hasMatch())
+        return cell;
+    return QLatin1Char('\'') + cell;
+}
+
+QString UnguardedCell(const QString &cell)
+{
+    if (cell.size() >= 2 && cell.at(0) == QLatin1Char('\'') && kFormulaStarts.contains(cell.at(1)))
+        return cell.mid(1);
+    return cell;
 }

@@ -37,6 +37,7 @@ const CommandRow kCommands[] = {
     {"MnuCHCut", "BtnCHCut", 10801, &ChannelEditCommands::Cut, true},
     {"MnuCHCopy", "BtnCHCopy", 10802, &ChannelEditCommands::Copy, false},
     {"MnuCHPaste", "BtnCHPaste", 10803, &ChannelEditCommands::Paste, false},
+    {"MnuCHPasteFree", "", 30730, &ChannelEditCommands::PasteIntoFreePositions, false},
     {"MnuCHInsert", "BtnCHInsert", 10804, &ChannelEditCommands::Insert, true},
     {"MnuCHDelete", "BtnCHDelete", 10805, &ChannelEditCommands::Delete, true},
     {"MnuCHMoveUp", "BtnCHMoveUp", 10806, &ChannelEditCommands::MoveUp, true},
@@ -165,6 +166,20 @@ void ChannelEditCommands::Paste()
         return;
     begin(10803);
     const ImportOutcome outcome = PasteChannelRows(text, Edit().CurrentGroup, positions);
+    if (!outcome.ok)
+        warn(30210, outcome.errorReport());
+}
+
+void ChannelEditCommands::PasteIntoFreePositions()
+{
+    main_->SetSaveEditData();
+    const QString text = QGuiApplication::clipboard()->text();
+    if (text.trimmed().isEmpty()) {
+        warn(30212);
+        return;
+    }
+    begin(10803);
+    const ImportOutcome outcome = PasteChannelRowsIntoFreePositions(text, Edit().CurrentGroup);
     if (!outcome.ok)
         warn(30210, outcome.errorReport());
 }

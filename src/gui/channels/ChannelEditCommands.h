@@ -26,6 +26,8 @@ public slots:
     void Cut();
     void Copy();
     void Paste();
+    // The clipboard's rows in order into the group's free positions, whatever their numbers.
+    void PasteIntoFreePositions();
     void Insert();
     void Delete();
     void MoveUp();

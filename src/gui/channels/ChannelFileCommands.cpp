@@ -4,6 +4,8 @@
 #include "ChannelImport.h"
 #include "DocumentChange.h"
 #include "FileChooser.h"
+#include "FrmImportChannels.h"
+#include "StockLists.h"
 #include "LangText.h"
 #include "Prompts.h"
 #include "RadioImage.h"
@@ -12,7 +14,6 @@
 #include "frmMain.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -36,6 +37,8 @@ ChannelFileCommands::ChannelFileCommands(frmMain *main) : QObject(main), main_(m
             &ChannelFileCommands::ExportChannels);
     connect(main->menuEntry(QStringLiteral("mnuFileImportChannels")), &QAction::triggered, this,
             &ChannelFileCommands::ImportChannels);
+    connect(main->menuEntry(QStringLiteral("mnuFileImportStockList")), &QAction::triggered, this,
+            &ChannelFileCommands::ImportStockList);
 }
 
 void ChannelFileCommands::ExportChannels()
@@ -57,14 +60,33 @@ void ChannelFileCommands::ImportChannels()
     const QString path = fileChooser().chooseOpenPath(csvFilter());
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    FrmImportChannels dialog(path, main_);
+    if (dialog.exec() == QDialog::Accepted)
+        ImportTableFile(path, dialog.placement());
+}
+
+void ChannelFileCommands::ImportStockList()
+{
+    main_->SetSaveEditData();
+    const QList<StockList> lists = StockListsIn(StockListDir());
+    if (lists.isEmpty()) {
+        prompts().message(LangText(30728).arg(StockListDir()), MsgIcon::Warning);
+        return;
+    }
+    FrmImportChannels dialog(lists, main_);
+    if (dialog.exec() == QDialog::Accepted && !dialog.chosenPath().isEmpty())
+        ImportTableFile(dialog.chosenPath(), dialog.placement());
+}
+
+void ChannelFileCommands::ImportTableFile(const QString &path, RowPlacement placement)
+{
+    QByteArray table;
+    if (!ReadTableFile(path, &table)) {
         prompts().message(LangText(9002), MsgIcon::Critical);
         return;
     }
-    const QByteArray table = file.readAll();
     BeginDocumentChange(LangText(30201).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
-    const ImportOutcome outcome = ImportChannelTable(table);
+    const ImportOutcome outcome = ImportChannelTable(table, placement);
     if (outcome.ok)
         prompts().message(LangText(30206).arg(outcome.rows), MsgIcon::Information);
     else

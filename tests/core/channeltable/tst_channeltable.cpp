@@ -3,6 +3,7 @@
 #include "ChannelCsvFields.h"
 #include "ChannelExport.h"
 #include "ChannelImport.h"
+#include "ChirpCsv.h"
 #include "CsvTable.h"
 #include "FreqCodec.h"
 #include "Models.h"
@@ -103,21 +104,24 @@ private slots:
         const QStringList rows = table(ExportChannelTable(Image(), 0, ChannelCsvFormat::Tarven));
         QCOMPARE(rows.first(), ChannelTableHeader().join(QLatin1Char('|')));
         QCOMPARE(rows.size(), Image().count() + 1);
-        QVERIFY(rows.at(1).startsWith(QLatin1String("1|EU 1|26.96500|")));
+        QVERIFY(rows.at(1).startsWith(QLatin1String("EU 1|1|26.96500|")));
         // The UK plan shows as the grid shows it; the MEM channels and the VFO by name.
-        QVERIFY(rows.contains(QStringLiteral("121|UK 1|27.60125|FM|Low|Off|100|Off|Off|On|Add|Off|Off|Off|On|Off|Off|None|None|None"))
-                || rows.filter(QStringLiteral("121|UK 1|27.60125|")).size() == 1);
-        QCOMPARE(rows.filter(QRegularExpression(QStringLiteral("^401\\|VFO\\|"))).size(), 1);
-        QCOMPARE(rows.filter(QRegularExpression(QStringLiteral("^402\\|MEM 1\\|"))).size(), 1);
+        QCOMPARE(rows.filter(QStringLiteral("UK 1|121|27.60125|")).size(), 1);
+        QCOMPARE(rows.filter(QRegularExpression(QStringLiteral("^VFO\\|401\\|"))).size(), 1);
+        QCOMPARE(rows.filter(QRegularExpression(QStringLiteral("^MEM 1\\|402\\|"))).size(), 1);
 
         newDocument(2);
         Image().channel(1)->RDCT = 8;     // 88.5 Hz
         Image().channel(1)->TDCT = 142;   // DCS 754
         const QStringList ham = table(ExportChannelTable(Image(), 2, ChannelCsvFormat::Tarven));
-        QVERIFY(ham.at(1).startsWith(QLatin1String("1|A-1|28.85000|FM|Low|Off|100|88.5|D754N|")));
+        QVERIFY(ham.at(1).startsWith(QLatin1String("A-1|1|28.85000|FM|Low|Off|100|88.5|D754N|")));
         const QStringList chirp = table(ExportChannelTable(Image(), 2, ChannelCsvFormat::Chirp));
+        QCOMPARE(chirp.first(), ChirpHeader().join(QLatin1Char('|')));
         QCOMPARE(chirp.first().count(QLatin1Char('|')), 20);
-        QVERIFY(chirp.at(1).startsWith(QLatin1String("1|A-1|28.850000||0.100000|Cross|88.5|88.5|754|NN|023|DTCS->Tone|FM|5.00||Low|Public=On;")));
+        // Power in watts; the program's own settings behind the marker in Comment.
+        QVERIFY2(chirp.at(1).startsWith(QLatin1String("1|A-1|28.850000||0.100000|Cross|88.5|88.5|754|NN|023|DTCS->Tone|FM|5.00||1W|"
+                                                      "[tarven2: Public=On; ")), qPrintable(chirp.at(1)));
+        QVERIFY(chirp.at(1).contains(QLatin1String("; Power=Low; CrossMode=DTCS->Tone; RxDtcsCode=023]")));
     }
 
     void roundTripIsByteIdentical_data()
@@ -171,12 +175,12 @@ private slots:
         const QByteArray csv =
             "\xEF\xBB\xBFLocation;Name;Frequency;Duplex;Offset;Tone;rToneFreq;cToneFreq;DtcsCode;DtcsPolarity;RxDtcsCode;"
             "CrossMode;Mode;TStep;Skip;Power;Comment;URCALL;RPT1CALL;RPT2CALL;DVCODE\r\n"
-            "1;RPT;29.620000;-;0.100000;Tone;88.5;88.5;023;NN;023;Tone->Tone;FM;5.00;;High;\"club, north\r\nrepeater\";;;;\r\n"
-            "2;TSQL;29,600000;;0,000000;TSQL;88,5;100,0;023;NN;023;Tone->Tone;FM;5,00;;Low;;;;;\r\n"
-            "3;DCS;28.500000;+;0.100000;DTCS;88.5;88.5;754;NN;754;Tone->Tone;FM;5.00;S;Medium;;;;;\r\n"
-            "4;X;28.505000;;0.000000;Cross;67.0;88.5;023;NN;125;Tone->DTCS;AM;5.00;;Low;;;;;\r\n"
-            "5;SPLIT;29.500000;split;29.600000;;88.5;88.5;023;NN;023;Tone->Tone;FM;5.00;;Low;\"Public=Off; TSQ=On\";;;;\r\n"
-            "403;M2;29.300000;;0.000000;;88.5;88.5;023;NN;023;Tone->Tone;NFM;5.00;;;RogerBeep=1;;;;\r\n";
+            "1;RPT;29.620000;-;0.100000;Tone;88.5;88.5;023;NN;023;Tone->Tone;FM;5.00;;10W;\"club, north\r\nrepeater\";;;;\r\n"
+            "2;TSQL;29,600000;;0,000000;TSQL;88,5;100,0;023;NN;023;Tone->Tone;FM;5,00;;1,0W;;;;;\r\n"
+            "3;DCS;28.500000;+;0.100000;DTCS;88.5;88.5;754;NN;754;Tone->Tone;FM;5.00;S;5.0W;;;;;\r\n"
+            "4;X;28.505000;;0.000000;Cross;67.0;88.5;023;NN;125;Tone->DTCS;AM;5.00;;0.1W;;;;;\r\n"
+            "5;SPLIT;29.500000;split;29.600000 MHz;;88.5;88.5;023;NN;023;Tone->Tone;FM;5.00;;1;\"[tarven2: Public=Off; TSQ=On] club\";;;;\r\n"
+            "403;M2;29.300000;;0.000000;;88.5;88.5;023;NN;023;Tone->Tone;NFM;5.00;;;[tarven2: RogerBeep=1];;;;\r\n";
         ImportOutcome out = ImportChannelTable(csv);
         QVERIFY2(out.ok, qPrintable(out.errorReport()));
         QCOMPARE(out.rows, 6);
@@ -233,7 +237,7 @@ private slots:
             "28.1,10,A-11,,,,,,,,\n"          // 12: Location and Group disagree
             "28.1,11,,,,,,,,On,\n"            // 13: the 5 kHz shift is not offered by any window
             ",401,,,,,,,,,\n"                 // 14: the VFO channel is never deleted
-            ",,,,,,,,,,\n"                    // 15: names no channel
+            ",,,,,,,,,,\n"                    // 15: a row of commas, skipped
             "28.1,12,,,,,,,5,,\n";            // 16: tone tip 5 is not usable
         const ImportOutcome out = ImportChannelTable(csv);
         QVERIFY(!out.ok);
@@ -242,7 +246,7 @@ private slots:
         for (const QString &e : out.errors)
             lines << e.section(QLatin1Char(':'), 0, 0);
         QCOMPARE(lines, (QStringList{"line 3", "line 4", "line 5", "line 6", "line 7", "line 8", "line 9", "line 10",
-                                     "line 11", "line 12", "line 13", "line 14", "line 15", "line 16"}));
+                                     "line 11", "line 12", "line 13", "line 14", "line 16"}));
         QVERIFY(out.errors.at(0).contains(QLatin1String("30.5")));
         QVERIFY(out.errors.at(1).contains(QLatin1String("raster")));
         QVERIFY(out.errors.at(7).endsWith(QLatin1String("line 2")));

@@ -215,6 +215,20 @@ private slots:
         QCOMPARE(Image().channel(20)->AM_FM, int16_t(1));
     }
 
+    void pasteIntoFreePositionsIgnoresTheRowsNumbers()
+    {
+        hamBankWithThreeChannels();
+        // Rows numbered for another radio fill positions 4 and 5, the first free ones.
+        QGuiApplication::clipboard()->setText(QStringLiteral("Location\tFrequency\tMode\n0\t28.6\tAM\n1\t28.7\tFM\n"));
+        select({1});
+        trigger("MnuCHPasteFree");
+        QVERIFY2(shell->answers->messages.isEmpty(), qPrintable(shell->answers->messages.join('\n')));
+        QCOMPARE(freqAt(1), QStringLiteral("28.85000"));
+        QCOMPARE(freqAt(4), QStringLiteral("28.60000"));
+        QCOMPARE(Image().channel(4)->AM_FM, int16_t(1));
+        QCOMPARE(freqAt(5), QStringLiteral("28.70000"));
+    }
+
     // Each channel-edit command is one undo step named after the command; undo brings the
     // image back byte for byte and the grid shows it, redo repeats the command.
     void channelCommandsAreUndoSteps()
@@ -284,7 +298,7 @@ private slots:
         select({40});
         trigger("MnuCHCut");
         QVERIFY(!Image().channel(40));
-        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("\tA-40\t28.10000\t")));
+        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("A-40\t40\t28.10000\t")));
     }
 };
 

@@ -2,6 +2,7 @@
 // that no caption is cut off, and writes the pictures to $TARVEN_SCREENSHOT_DIR when set.
 #include "ChannelWindowsFixture.h"
 #include "FrmCHInfoEdit.h"
+#include "FrmImportChannels.h"
 #include "Frm_Mem_Freq.h"
 #include "frmCommChInfo.h"
 #include "WindowPictures.h"
@@ -10,7 +11,10 @@
 #include "ChannelGroup.h"
 #include "RadioImage.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -99,6 +103,36 @@ private slots:
         QCoreApplication::processEvents();
         checkNothingCut(dialog);
         save(dialog, name);
+    }
+
+    // The import dialog with its placing choice, for a file and for the stock lists.
+    void importDialogs()
+    {
+        for (int language : {1, 2}) {
+            const QString lang = language == 1 ? QStringLiteral("en") : QStringLiteral("zh");
+            newDocument(2, language);
+            sampleBankChannels();
+            FrmImportChannels file(QStringLiteral("/home/club/chirp-export.csv"));
+            file.choosePlacement(0);
+            file.show();
+            QCoreApplication::processEvents();
+            checkNothingCut(&file);
+            QVERIFY(file.findChild<QRadioButton *>(QStringLiteral("Option2"))->isChecked());
+            QCOMPARE(file.placement().group, 0);
+            QVERIFY(file.findChild<QLabel *>(QStringLiteral("LabelFree"))->text().contains(QString::number(FreePositions(0, 2).size())));
+            save(&file, QStringLiteral("import_dialog_%1").arg(lang));
+
+            const QList<StockList> lists = StockListsIn(QStringLiteral(TARVEN_TEST_SOURCE_DIR "/resources/stock"));
+            FrmImportChannels stock(lists);
+            stock.chooseStockList(int(lists.size()) - 1);
+            stock.show();
+            QCoreApplication::processEvents();
+            // A 10 m list names no channels: its rows can only be placed.
+            QVERIFY(!stock.findChild<QRadioButton *>(QStringLiteral("Option1"))->isEnabled());
+            QVERIFY(stock.placement().placing());
+            QCOMPARE(stock.chosenPath(), lists.last().path);
+            save(&stock, QStringLiteral("stock_dialog_%1").arg(lang));
+        }
     }
 
     void memPicker()

@@ -15,6 +15,7 @@
 #include "UiWindowCatalog.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QFile>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -98,6 +99,12 @@ private slots:
         SetLanguage(1);
     }
 
+    // Accepts the import dialog (where the rows go) with its choice as it opens.
+    static void acceptImportDialogWhenShown()
+    {
+        OnNextModal([](QDialog *dialog) { dialog->accept(); }, QStringLiteral("FrmImportChannels"));
+    }
+
     void fileMenuExportsAndImportsChannels()
     {
         startBand(2, 1);
@@ -112,6 +119,7 @@ private slots:
         Image().channel(1)->TSQ = 1;
         Image().channel(402)->RDCT = 5;
         files.openAnswers << csv;
+        acceptImportDialogWhenShown();
         shell->main->menuEntry(QStringLiteral("mnuFileImportChannels"))->trigger();
         QCOMPARE(Image().toBytes(), original);
         QCOMPARE(shell->answers->messages.last(), LangText(30206).arg(Image().count()));
@@ -122,6 +130,7 @@ private slots:
         bad.write("Location,Frequency\n1,28.5\n2,35\n");
         bad.close();
         files.openAnswers << bad.fileName();
+        acceptImportDialogWhenShown();
         shell->main->menuEntry(QStringLiteral("mnuFileImportChannels"))->trigger();
         QCOMPARE(Image().toBytes(), original);
         QVERIFY(shell->answers->messages.last().startsWith(LangText(30207)));

@@ -7,6 +7,7 @@
 #include "ChannelCell.h"
 #include "ChannelEditCommands.h"
 #include "DocumentPlaces.h"
+#include "FrmImportChannels.h"
 #include "FrmCompare.h"
 #include "FrmProgress.h"
 #include "FrmSetComm.h"
@@ -70,6 +71,16 @@ private slots:
         port.show();
         QCoreApplication::processEvents();
         windowpictures::save(&port, QStringLiteral("guide-port"));
+    }
+
+    void importDialog()
+    {
+        FrmImportChannels dialog(QStringLiteral("/home/club/chirp-export.csv"), s->main.get());
+        dialog.choosePlacement(1);
+        dialog.show();
+        QCoreApplication::processEvents();
+        windowpictures::checkNothingCut(&dialog);
+        windowpictures::save(&dialog, QStringLiteral("guide-import"));
     }
 
     void editingInTheGridAndTheDialog()

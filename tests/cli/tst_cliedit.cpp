@@ -21,10 +21,11 @@ QHash<QString, QStringList> exportedRows(const QString &dat, const QString &csv)
     if (cli({"export", "--in", dat, "--out", csv}).code != 0)
         return rows;
     const QList<QByteArray> lines = contents(csv).split('\n');
+    const int group = int(QString::fromUtf8(lines.value(0)).trimmed().split(QLatin1Char(',')).indexOf(QStringLiteral("Group")));
     for (const QByteArray &line : lines) {
         const QStringList cells = QString::fromUtf8(line).trimmed().split(QLatin1Char(','));
-        if (cells.size() > 2)
-            rows.insert(cells.at(1), cells);
+        if (cells.size() > 2 && group >= 0)
+            rows.insert(cells.at(group), cells);
     }
     return rows;
 }

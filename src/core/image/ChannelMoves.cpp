@@ -24,6 +24,17 @@ void afterMove(int group)
     if (Edit().ChEditOpen && views.refreshEditDialog)
         views.refreshEditDialog();
 }
+
+// The group's current channel is the channel the radio shows when it switches to the
+// group: it follows that channel to its new position. Returns its position now (0 when
+// it points at no channel).
+int currentChannelPosition(const RadioImage &img, int group, int band)
+{
+    const int position = StoredCurrentChannel(img, group, band) + 1;
+    const bool held = (HasGroupTables(group, band) || IsMemGroup(group, band))
+        && img.channel(GroupStart(group, band) + position);
+    return held ? position : 0;
+}
 }
 
 bool ChannelsMayMove(int band)
@@ -39,6 +50,9 @@ bool InsertChannelGap(int group, int position)
     RadioImage &img = Image();
     if (!ChannelsMayMove(band) || position < 1 || position > size || img.channel(start + size))
         return false;
+    const int current = currentChannelPosition(img, group, band);
+    if (current >= position)
+        StoreCurrentChannel(img, group, band, current + 1);
     for (int p = size - 1; p >= position; --p) {
         if (ChannelRecord *c = img.channel(start + p))
             c->number = int16_t(start + p + 1);
@@ -56,6 +70,11 @@ bool MoveChannel(int group, int position, int step)
     ChannelRecord *moving = img.channel(start + position);
     if (!ChannelsMayMove(band) || !moving || target < 1 || target > GroupSize(group, band))
         return false;
+    const int current = currentChannelPosition(img, group, band);
+    if (current == position)
+        StoreCurrentChannel(img, group, band, target);
+    else if (current == target)
+        StoreCurrentChannel(img, group, band, position);
     if (ChannelRecord *neighbour = img.channel(start + target))
         neighbour->number = int16_t(start + position);
     moving->number = int16_t(start + target);

@@ -3,8 +3,10 @@
 
 // Channel-edit commands of the grid that move whole channels within their group (HF and
 // HAM bands: a channel keeps every setting and only its position changes) or delete a
-// selection of them. The group's current channel is re-validated afterwards, as after
-// any addition or deletion.
+// selection of them. The group's current channel (the channel the radio shows on
+// entering the group) follows its channel to the new position; the numbered settings A
+// and B are not channel positions and stay. The bookkeeping of an addition or deletion
+// runs afterwards.
 
 // Moves the channels from the position on one place down; false (nothing moved) when
 // the group's last position holds a channel.

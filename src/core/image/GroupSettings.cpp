@@ -49,9 +49,9 @@ void UpdateGroupBookkeeping(RadioImage &img, int group, int band)
     if (!HasGroupTables(group, band))
         return;   // VFO and unknown groups keep no settings
     if (ChannelsInGroup(img, group, band) > 0) {
+        // Settings A and B are numbered settings ("1" to "8", each with its modulation),
+        // not channel positions: channels coming and going leave them as they are.
         o.groupCurrent[group] = int16_t(RevalidateStored(img, group, band, o.groupCurrent[group]));
-        o.groupValueA[group] = int16_t(RevalidateStored(img, group, band, o.groupValueA[group]));
-        o.groupValueB[group] = int16_t(RevalidateStored(img, group, band, o.groupValueB[group]));
     } else {
         o.groupEnabled[group] = 0;
         o.groupCurrent[group] = 0;

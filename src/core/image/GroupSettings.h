@@ -20,8 +20,8 @@ int ShownCurrentPosition(const RadioImage &img, int group, int band);
 int RevalidateStored(const RadioImage &img, int group, int band, int stored);
 
 // Bookkeeping after a channel was added to or deleted from the group: MEM slot or
-// current channel and numbered settings re-validated, an emptied group's settings and
-// valid flag zeroed, and a valid group ensured.
+// current channel re-validated (the numbered settings are no channel positions and
+// stay), an emptied group's settings and valid flag zeroed, and a valid group ensured.
 void UpdateGroupBookkeeping(RadioImage &img, int group, int band);
 
 // Stores the chosen "valid" state of a group and returns the flag actually stored: a

@@ -99,7 +99,9 @@ bool LinkEngine::settleOutcome(bool success)
 void LinkEngine::reportOutcome(int operation, bool success)
 {
     if (success && (operation == LinkRead || operation == LinkWrite)) {
-        prompts().message(LangText(9008 + operation));
+        // A write that was read back says so: the user knows the radio holds it.
+        const bool verified = operation == LinkWrite && outcome_.verified;
+        prompts().message(verified ? LangText(9010) + QLatin1Char('\n') + LangText(30600) : LangText(9008 + operation));
         return;
     }
     if (!outcome_.differences.isEmpty())

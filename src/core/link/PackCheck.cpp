@@ -63,7 +63,7 @@ Words fixed(const QString &words)
 template <typename Line>
 void add(ProblemList &out, const Line &line)
 {
-    if (out.lines.size() < kShownProblems)
+    if (out.lines.size() < out.worded)
         out.lines << line();
     ++out.count;
 }
@@ -188,9 +188,10 @@ ProblemList ValuesThatDoNotFit(const RadioImage &img)
     return out;
 }
 
-ProblemList ProblemsOfOpenedImage(const RadioImage &img)
+ProblemList ProblemsOfOpenedImage(const RadioImage &img, int worded)
 {
     ProblemList out;
+    out.worded = worded;
     for (int s = 0; s < img.count(); ++s) {
         const ChannelRecord &c = img.at(s);
         if (!IsFrequencyDigits(c.freqText()))

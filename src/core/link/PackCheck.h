@@ -8,8 +8,9 @@ struct RadioImage;
 // a message shows.
 constexpr int kShownProblems = 10;
 struct ProblemList {
-    QStringList lines;   // at most kShownProblems, in the order found
+    QStringList lines;   // at most `worded`, in the order found
     int count = 0;
+    int worded = kShownProblems;
     bool isEmpty() const { return count == 0; }
 };
 
@@ -22,7 +23,8 @@ struct ProblemList {
 ProblemList ValuesThatDoNotFit(const RadioImage &img);
 // What an opened file holds outside the ranges of the windows: the same lines, and a
 // line for each channel whose stored frequency is no decimal digits.
-ProblemList ProblemsOfOpenedImage(const RadioImage &img);
+// `worded`: how many lines are worded (all of them to compare two lists).
+ProblemList ProblemsOfOpenedImage(const RadioImage &img, int worded = kShownProblems);
 
 // A message: its lead line, then the lines of the list and how many more there are.
 QString ProblemListText(const QString &lead, const ProblemList &problems);

@@ -4,10 +4,12 @@
 #include "ChannelGroup.h"
 #include "ChannelImport.h"
 #include "ChannelMoves.h"
+#include "ControlChars.h"
 #include "CsvTable.h"
 #include "DocumentChange.h"
 #include "EditState.h"
 #include "EnteredValueNotes.h"
+#include "GroupSettingsNote.h"
 #include "LangText.h"
 #include "Prompts.h"
 #include "RadioImage.h"
@@ -45,6 +47,7 @@ const CommandRow kCommands[] = {
 };
 
 const QString kGridName = QStringLiteral("frmCommChInfo");
+constexpr int kShownClipboardChars = 60;
 
 void warn(int textId, const QString &details = QString())
 {
@@ -165,9 +168,24 @@ void ChannelEditCommands::Paste()
     if (positions.isEmpty())
         return;
     begin(10803);
+    const GroupSettingsWatch watch(Edit().CurrentGroup, Run().BandMode);
+    const RadioImage before = Image();
     const ImportOutcome outcome = PasteChannelRows(text, Edit().CurrentGroup, positions);
-    if (!outcome.ok)
+    if (!outcome.ok) {
         warn(30210, outcome.errorReport());
+    } else if (Image() == before) {
+        // Text that names no channel value (a sentence, a path) changes nothing: say so,
+        // with the start of what the clipboard holds.
+        QString start = DropControls(text.trimmed().section(QLatin1Char('\n'), 0, 0));
+        if (start.size() > kShownClipboardChars)
+            start = start.left(kShownClipboardChars) + QStringLiteral("…");
+        warn(30604, LangText(30605).arg(start));
+    } else {
+        QString note = LangText(30606).arg(outcome.rows);
+        if (const QString changed = watch.changes(); !changed.isEmpty())
+            note += QStringLiteral("; ") + changed;
+        ShowStatusNote(note);
+    }
 }
 
 void ChannelEditCommands::PasteIntoFreePositions()
@@ -196,11 +214,17 @@ void ChannelEditCommands::Delete()
     if (positions.isEmpty() || !ChannelsMayMove(Run().BandMode))
         return;
     begin(10805);
+    const GroupSettingsWatch watch(group, Run().BandMode);
     QList<int> kept;
     if (DeleteChannels(group, positions, &kept) > 0) {
         // The status bar names the first channel kept and the rule that kept it.
-        ShowStatusNote(DeleteRefusalNote(group, GroupStart(group, Run().BandMode) + kept.first()));
+        QString note = DeleteRefusalNote(group, GroupStart(group, Run().BandMode) + kept.first());
+        if (const QString changed = watch.changes(); !changed.isEmpty())
+            note += QStringLiteral("; ") + changed;
+        ShowStatusNote(note);
         warn(30213);
+    } else {
+        ShowStatusNote(watch.changes());
     }
 }
 
@@ -223,8 +247,10 @@ void ChannelEditCommands::Insert()
         return;
     }
     begin(10804);
+    const GroupSettingsWatch watch(group, band);
     InsertChannelGap(group, position);
     selectPosition(position);
+    ShowStatusNote(watch.changes());
 }
 
 void ChannelEditCommands::move(int step, int captionId)
@@ -236,8 +262,10 @@ void ChannelEditCommands::move(int step, int captionId)
     if (from == 0 || !Image().channel(GroupStart(group, band) + from) || to < 1 || to > GroupSize(group, band))
         return;
     begin(captionId);
+    const GroupSettingsWatch watch(group, band);
     MoveChannel(group, from, step);
     selectPosition(to);
+    ShowStatusNote(watch.changes());
 }
 
 void ChannelEditCommands::MoveUp()

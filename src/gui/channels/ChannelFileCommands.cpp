@@ -14,6 +14,7 @@
 #include "frmMain.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -52,6 +53,8 @@ void ChannelFileCommands::ExportChannels()
     QString error;
     if (!SaveFileBytes(path, ExportChannelTable(Image(), Run().BandMode, ChannelCsvFormat::Tarven), document, &error))
         prompts().message(LangText(9002) + QStringLiteral("\n\n") + error, MsgIcon::Critical);
+    else
+        prompts().message(LangText(30607).arg(QDir::toNativeSeparators(path)), MsgIcon::Information);
 }
 
 void ChannelFileCommands::ImportChannels()

@@ -8,6 +8,7 @@
 #include "frmMain.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -44,6 +45,9 @@ void PrintCommands::Print()
         QString error;
         if (!WritePrintoutPdf(printer.outputFileName(), &error))
             prompts().message(LangText(30214) + QStringLiteral("\n\n") + error, MsgIcon::Critical);
+        else
+            prompts().message(LangText(30608).arg(QDir::toNativeSeparators(printer.outputFileName())),
+                              MsgIcon::Information);
         return;
     }
     if (!PaintPrintout(&printer))
@@ -70,7 +74,11 @@ void PrintCommands::ExportPdf()
     const QString suggested = (doc.path() == QLatin1String(".") ? QString() : doc.path() + QLatin1Char('/'))
                               + doc.completeBaseName() + QStringLiteral(".pdf");
     const QString path = fileChooser().chooseSavePath(LangText(30205) + QStringLiteral(" (*.pdf)"), suggested);
+    if (path.isEmpty())
+        return;
     QString error;
-    if (!path.isEmpty() && !WritePrintoutPdf(path, &error))
+    if (WritePrintoutPdf(path, &error))
+        prompts().message(LangText(30608).arg(QDir::toNativeSeparators(path)), MsgIcon::Information);
+    else
         prompts().message(LangText(30214) + QStringLiteral("\n\n") + error, MsgIcon::Critical);
 }

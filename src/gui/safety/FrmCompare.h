@@ -1,6 +1,9 @@
 #pragma once
 #include <QDialog>
 #include <QStringList>
+#include <functional>
+
+#include "RadioImage.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -13,8 +16,20 @@ public:
     FrmCompare(const QString &nameA, const QString &nameB, const QStringList &lines, QWidget *parent = nullptr);
 
     QString text() const;   // the lines as shown
+    QString heading() const;
+
+    // From now on the window compares again whenever the document changes (checked a
+    // few times a second), and says that it did.
+    void followDocument(std::function<QStringList()> differences);
 
 private:
+    void showLines(const QStringList &lines, bool updated);
+    void compareAgainIfChanged();
+
+    QString nameA_, nameB_;
     QLabel *label1_ = nullptr;
     QPlainTextEdit *text1_ = nullptr;
+    class QPushButton *copy_ = nullptr;
+    std::function<QStringList()> differences_;
+    RadioImage compared_;   // the document as last compared
 };

@@ -196,7 +196,7 @@ void SafetyCommands::compareWithFile()
                           MsgIcon::Critical);
         return;
     }
-    showComparison(Image(), other, QFileInfo(path).fileName());
+    showComparison(other, QFileInfo(path).fileName(), false);
 }
 
 void SafetyCommands::compareWithRadio()
@@ -234,17 +234,23 @@ bool SafetyCommands::takeOverFinished(int operation, bool success)
     readForCompare_ = false;
     RadioImage radio;
     if (success && ImageFromRead(radio))
-        showComparison(ComparableWithRead(Image(), radio.header.model.bandMode), radio, LangText(30122));
+        showComparison(radio, LangText(30122), true);
     return true;
 }
 
-void SafetyCommands::showComparison(const RadioImage &document, const RadioImage &other, const QString &otherName)
+void SafetyCommands::showComparison(const RadioImage &other, const QString &otherName, bool fromRadio)
 {
     const QString documentName = LangText(30121);
-    const QStringList lines = DifferenceLines(CompareImages(document, other, documentName, otherName));
+    // The window compares again whenever the document changes, so it never shows
+    // differences that edits have settled.
+    const auto differences = [other, otherName, fromRadio, documentName] {
+        const RadioImage document = fromRadio ? ComparableWithRead(Image(), other.header.model.bandMode) : Image();
+        return DifferenceLines(CompareImages(document, other, documentName, otherName));
+    };
     if (compare_)
         compare_->close();
-    compare_ = new FrmCompare(documentName, otherName, lines, main_);
+    compare_ = new FrmCompare(documentName, otherName, differences(), main_);
+    compare_->followDocument(differences);
     compare_->setAttribute(Qt::WA_DeleteOnClose);
     compare_->show();
 }

@@ -52,7 +52,8 @@ private:
     void addMenuEntries();
     QAction *addEntry(QMenu *menu, const char *name, int captionId, QAction *before);
     void showCaptions();
-    void showComparison(const RadioImage &document, const RadioImage &other, const QString &otherName);
+    // `fromRadio`: the document is compared as a read would leave it (ComparableWithRead).
+    void showComparison(const RadioImage &other, const QString &otherName, bool fromRadio);
     void reportCancel(int operation);
 
     frmMain *main_;

@@ -1,5 +1,7 @@
 #include "FrmRadioInfo.h"
 
+#include "UiReadOnlyLook.h"
+
 #include "LangText.h"
 #include "ControlChars.h"
 #include "Models.h"
@@ -112,9 +114,14 @@ FrmRadioInfo::FrmRadioInfo(QWidget *parent)
     layout->addLayout(groups);
     layout->addLayout(buttons);
     for (QLineEdit *t : texts_) {
-        if (t)
+        if (t) {
             t->setMinimumWidth(t->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 18);
+            ShowReadOnly(t);
+        }
     }
+    // Everything here was read from the radio: nothing takes typing or a choice.
+    for (QWidget *w : std::initializer_list<QWidget *>{reason_, model_, band_, bandText_})
+        ShowReadOnly(w);
     ShowByData();
 }
 

@@ -1,9 +1,13 @@
 #include "UiChildWindows.h"
 
+#include "UiShownCorrections.h"
+
+#include <QAction>
 #include <QApplication>
 #include <QHash>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPointer>
 #include <QWidget>
 
@@ -39,6 +43,16 @@ bool HasWindowFactory(const QString &name)
 void SetMdiArea(QMdiArea *a)
 {
     area() = a;
+    if (!a || a->findChild<QAction *>(QStringLiteral("actCloseChildWindow")))
+        return;
+    // The one owner of the key that closes the active child window: each child window's
+    // own menu would otherwise answer it too, and Qt ignores a key with several owners.
+    auto *close = new QAction(a);
+    close->setObjectName(QStringLiteral("actCloseChildWindow"));
+    close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    close->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(close, &QAction::triggered, a, &QMdiArea::closeActiveSubWindow);
+    a->addAction(close);
 }
 
 QMdiArea *MdiArea()
@@ -81,6 +95,7 @@ QWidget *ShowChild(const QString &name)
     const auto factory = factories().value(name);
     if (!factory)
         return nullptr;
+    const ShownCorrections corrections;
     QWidget *w = factory();
     if (!w)
         return nullptr;
@@ -89,6 +104,12 @@ QWidget *ShowChild(const QString &name)
     if (area()) {
         QMdiSubWindow *sub = area()->addSubWindow(w);
         sub->setAttribute(Qt::WA_DeleteOnClose);
+        // Its window menu keeps its entries without keys: Ctrl+W belongs to the write
+        // command, Ctrl+F4 to the client area (SetMdiArea).
+        if (QMenu *menu = sub->systemMenu()) {
+            for (QAction *entry : menu->actions())
+                entry->setShortcuts({});
+        }
         sub->setWindowIcon(QApplication::windowIcon());
         w->show();
         sub->show();
@@ -97,6 +118,7 @@ QWidget *ShowChild(const QString &name)
     } else {
         w->show();
     }
+    corrections.settle(w);
     return w;
 }
 

@@ -24,6 +24,7 @@ void UiLinkFront::openProgress(int operation, std::function<void()> beginTransfe
             cancel_();
     });
     progress_->show();
+    showStatus(FrmProgress::PhaseText(operation == 2 ? LinkPhase::Writing : LinkPhase::Reading));
     QTimer::singleShot(0, progress_.data(), std::move(beginTransfer));
 }
 
@@ -38,12 +39,22 @@ void UiLinkFront::closeProgress()
     if (progress_)
         progress_->finish();
     progress_ = nullptr;
+    showStatus(QString());
 }
 
 void UiLinkFront::setPhase(LinkPhase phase)
 {
-    if (progress_)
+    if (progress_) {
         progress_->setPhase(phase);
+        showStatus(FrmProgress::PhaseText(phase));
+    }
+}
+
+void UiLinkFront::showStatus(const QString &text)
+{
+    status_ = text;
+    if (statusHandler_)
+        statusHandler_(text);
 }
 
 bool UiLinkFront::progressVisible() const

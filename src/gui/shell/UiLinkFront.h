@@ -24,8 +24,16 @@ public:
 
     FrmProgress *progressWindow() const { return progress_; }
 
+    // What a transfer is doing, for the main window's status bar: the progress window's
+    // phase while it is open, empty otherwise. The handler hears every change.
+    QString statusText() const { return status_; }
+    void setStatusHandler(std::function<void(const QString &)> handler) { statusHandler_ = std::move(handler); }
+
 private:
     QPointer<QWidget> parent_;
     QPointer<FrmProgress> progress_;
     std::function<void()> cancel_;
+    QString status_;
+    std::function<void(const QString &)> statusHandler_;
+    void showStatus(const QString &text);
 };

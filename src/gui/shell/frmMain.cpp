@@ -14,6 +14,7 @@
 #include "UiChildWindows.h"
 #include "UiRecentFilesMenu.h"
 #include "UiUndoCommands.h"
+#include "UiLinkFront.h"
 
 #include <QAction>
 #include <QApplication>
@@ -81,6 +82,7 @@ frmMain::~frmMain()
 {
     // The client area reports activations while it is torn down; the menus are gone by then.
     disconnect(mdi_, nullptr, this, nullptr);
+    linkUi_->setStatusHandler(nullptr);   // the status bar goes before the engine
     if (MdiArea() == mdi_)
         SetMdiArea(nullptr);
 }

@@ -6,6 +6,8 @@
 #include "DocumentCommands.h"
 #include "DocumentHistory.h"
 #include "DocumentPlaces.h"
+#include "Models.h"
+#include "RadioImage.h"
 #include "LangText.h"
 #include "NewImage.h"
 #include "Prompts.h"
@@ -95,10 +97,29 @@ void frmMain::OpenDocument()
 
 void frmMain::openChosenFile(const QString &path)
 {
-    CloseCurAllWindows();
-    // A file that cannot be loaded leaves the document, and where it is saved, as it was.
+    // A file that cannot be loaded leaves the document, where it is saved and its open
+    // windows as they were.
+    const RadioImage shownImage = Image();
+    const RadioImage shownSaved = Saved();
+    const QString shownModel = Run().modelName;
+    const int shownBand = Run().BandMode;
     if (OpenDataFile(path) != FileResult::Ok)
         return;
+    // The windows store what they show as they close: into the document they show, not
+    // into the one just loaded.
+    const RadioImage loadedImage = Image();
+    const RadioImage loadedSaved = Saved();
+    const QString loadedModel = Run().modelName;
+    const int loadedBand = Run().BandMode;
+    Image() = shownImage;
+    Saved() = shownSaved;
+    Run().modelName = shownModel;
+    SetCurrentBand(shownBand);
+    CloseCurAllWindows();
+    Image() = loadedImage;
+    Saved() = loadedSaved;
+    Run().modelName = loadedModel;
+    SetCurrentBand(loadedBand);
     Doc().DocumentPath = path;
     Doc().Untitled = false;
     ResetDocumentHistory();

@@ -5,6 +5,7 @@
 #include "LangText.h"
 #include "Models.h"
 #include "PortList.h"
+#include "UiLinkFront.h"
 #include "RunSettings.h"
 
 #include <QAction>
@@ -207,7 +208,8 @@ void frmMain::buildStatusBar()
 
 void frmMain::showStatusTexts()
 {
-    panels_[0]->setText(LangText(12011));
+    const QString transfer = linkUi_ ? linkUi_->statusText() : QString();
+    panels_[0]->setText(transfer.isEmpty() ? LangText(12011) : transfer);
     panels_[1]->setText(DisplayModelName(Run().modelName) + QLatin1Char('[') + BandName(Run().BandMode)
                         + QLatin1Char(':') + Run().bandText + QLatin1Char(']'));
     QString port = LangText(12008) + QString::number(Run().comPort);

@@ -2,6 +2,7 @@
 // engine; a finished read becomes an untitled new document.
 #include "frmMain.h"
 
+#include "DocumentCommands.h"
 #include "DocumentHistory.h"
 #include "LangText.h"
 #include "LinkEngine.h"
@@ -28,6 +29,8 @@ void frmMain::buildLink()
     linkUi_ = new UiLinkFront(this);
     engine_ = new LinkEngine(*comm_, *linkUi_, this);
     connect(engine_, &LinkEngine::operationFinished, this, &frmMain::onLinkFinished);
+    // The status bar says what a transfer is doing while it runs, "Ready" again after.
+    linkUi_->setStatusHandler([this](const QString &) { showStatusTexts(); });
 }
 
 void frmMain::closeLinkPort()
@@ -38,8 +41,16 @@ void frmMain::closeLinkPort()
 
 void frmMain::mnuReadFromRadio_Click()
 {
-    // A cell edit in progress in the channel grid is stored first.
-    CallOnLoaded(QStringLiteral("frmCommChInfo"), "ValidateControls");
+    // A read replaces the document: pending typed text is stored, then unsaved changes
+    // are settled as Open does (Cancel stops), before anything is sent. While another
+    // command runs, the engine says so and nothing is asked.
+    if (Link().LinkOperation == LinkIdle) {
+        validateOpenEditors();
+        const UnsavedDecision decision = SettleBeforeReplacing(CancelMeans::Stop);
+        ShowMainTxt();
+        if (decision == UnsavedDecision::Stop)
+            return;
+    }
     engine_->StartRead();
 }
 

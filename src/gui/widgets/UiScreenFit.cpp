@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QScreen>
 #include <QWidget>
@@ -43,13 +44,24 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::Show)
+        const QEvent::Type type = event->type();
+        if (type != QEvent::Show && type != QEvent::Move && type != QEvent::Resize)
             return false;
         if (window_) {
-            if (watched == window_)
+            if (watched != window_)
+                return false;
+            if (event->type() == QEvent::Show) {
+                sinceShown_.start();
                 fitFrameInto(window_, window_->screen());
+            } else if (sinceShown_.isValid() && sinceShown_.elapsed() < kSettleMs) {
+                // A window manager adds its frame (title bar, borders) and places it
+                // only after the window has shown: fit again once the frame is known.
+                fitFrameInto(window_, window_->screen());
+            }
             return false;
         }
+        if (event->type() != QEvent::Show)
+            return false;
         auto *dialog = qobject_cast<QDialog *>(watched);
         if (dialog && dialog->isWindow()) {
             const QWidget *owner = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
@@ -59,7 +71,9 @@ protected:
     }
 
 private:
+    static constexpr int kSettleMs = 3000;   // how long a window manager may take to frame it
     QWidget *window_;
+    QElapsedTimer sinceShown_;
 };
 }
 

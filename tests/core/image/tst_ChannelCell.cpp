@@ -143,9 +143,13 @@ private slots:
         SetChannelCell(1, 1, ColFreq, QStringLiteral("28.3"));   // outside bank A
         SetChannelCell(0, 1, ColFreq, QString());
         QCOMPARE(o.groupCurrent[0], int16_t(4));
+        o.groupValueA[0] = 4;                        // Setting A "5", Setting B "3":
+        o.groupValueB[0] = 2;                        // numbered settings, no channel positions
         SetChannelCell(0, 5, ColFreq, QString());
         // The last channel of bank A in list order is channel 10.
         QCOMPARE(o.groupCurrent[0], int16_t(9));
+        QCOMPARE(o.groupValueA[0], int16_t(4));
+        QCOMPARE(o.groupValueB[0], int16_t(2));
         QCOMPARE(ShownCurrentPosition(Image(), 0, 1), 10);
 
         // A stored value naming a missing position is shown as re-validation would move it.

@@ -12,10 +12,12 @@
 #include "DocumentHistory.h"
 #include "EditState.h"
 #include "FreqCodec.h"
+#include "GroupSettings.h"
 #include "Models.h"
 #include "Startup.h"
 #include "RadioImage.h"
 #include "UiChildWindows.h"
+#include "UiStatusNote.h"
 #include "UiWindowCatalog.h"
 #include "frmCommChInfo.h"
 
@@ -215,6 +217,30 @@ private slots:
         QCOMPARE(Image().channel(20)->AM_FM, int16_t(1));
     }
 
+    // Text that is no channel rows is not silently ignored; a paste that stores rows
+    // says how many in the status bar.
+    void pasteSaysWhatItDid()
+    {
+        hamBankWithThreeChannels();
+        const QByteArray before = Image().toBytes();
+        QGuiApplication::clipboard()->setText(QStringLiteral("Dear customer, your radio is ready.\nRegards"));
+        select({5});
+        trigger("MnuCHPaste");
+        QCOMPARE(Image().toBytes(), before);
+        QCOMPARE(shell->answers->messages.size(), 1);
+        QVERIFY(shell->answers->messages.first().startsWith(LangText(30604)));
+        QVERIFY(shell->answers->messages.first().contains(QStringLiteral("\"Dear customer, your radio is ready.\"")));
+
+        shell->answers->messages.clear();
+        select({1, 2});
+        trigger("MnuCHCopy");
+        select({5});
+        trigger("MnuCHPaste");
+        QVERIFY(shell->answers->messages.isEmpty());
+        QCOMPARE(freqAt(6), QStringLiteral("28.50000"));
+        QCOMPARE(CurrentStatusNote(), LangText(30606).arg(2));
+    }
+
     void pasteIntoFreePositionsIgnoresTheRowsNumbers()
     {
         hamBankWithThreeChannels();
@@ -245,6 +271,45 @@ private slots:
         QTRY_COMPARE(grid()->cellText(2, frmCommChInfo::GridFreq), QStringLiteral("28.50000"));
         main()->findChild<QAction *>(QStringLiteral("mnuEditRedo"))->trigger();
         QCOMPARE(Image().toBytes(), after);
+    }
+
+    // The current channel is the channel the radio shows on entering the bank: it moves
+    // with its channel. Settings A and B are numbered settings and stay. Each change is
+    // named in the status bar.
+    void currentChannelFollowsItsChannelAndSettingsStay()
+    {
+        hamBankWithThreeChannels();
+        OptionBlock &o = Image().header.options;
+        StoreCurrentChannel(Image(), 0, 2, 1);
+        o.groupValueA[0] = 0;
+        o.groupValueB[0] = 5;
+        const QString current = LangText(14050) + QStringLiteral(" A: ") + LangText(14052);
+
+        select({1});
+        trigger("MnuCHInsert");
+        QCOMPARE(ShownCurrentPosition(Image(), 0, 2), 2);
+        QCOMPARE(o.groupValueA[0], int16_t(0));
+        QCOMPARE(o.groupValueB[0], int16_t(5));
+        QCOMPARE(CurrentStatusNote(), LangText(30601).arg(LangText(14050) + QStringLiteral(" A"), LangText(14052)).arg(1).arg(2));
+
+        select({2});
+        trigger("MnuCHMoveDown");           // swaps with the channel at position 3
+        QCOMPARE(ShownCurrentPosition(Image(), 0, 2), 3);
+        QCOMPARE(freqAt(3), QStringLiteral("28.85000"));
+        QVERIFY(CurrentStatusNote().startsWith(current + QStringLiteral(" 2 → 3")));
+        select({2});
+        trigger("MnuCHMoveUp");             // another channel moves: the current one stays
+        QCOMPARE(ShownCurrentPosition(Image(), 0, 2), 3);
+        QCOMPARE(o.groupValueA[0], int16_t(0));
+        QCOMPARE(o.groupValueB[0], int16_t(5));
+
+        // Deleting the current channel moves it to the bank's last channel, and says so.
+        QVERIFY(SetChannelCell(1, 1, ColFreq, QStringLiteral("28.2")) == CellChange::Added);
+        select({3});
+        trigger("MnuCHDelete");
+        QCOMPARE(ShownCurrentPosition(Image(), 0, 2), 4);
+        QVERIFY(CurrentStatusNote().startsWith(current + QStringLiteral(" 3 → 4")));
+        QCOMPARE(o.groupValueB[0], int16_t(5));
     }
 
     void insertDeleteAndMovesInAHamBank()

@@ -174,7 +174,7 @@ private slots:
         std::unique_ptr<SimulatedRadio> radio(StartDemoRadio(nullptr, &error));
         QVERIFY2(radio, qPrintable(error));
         change();
-        s->answers->answers = {Answer::Ok};
+        s->answers->answers = {Answer::No, Answer::Ok};   // unsaved edits: not saved; read
         s->main->mnuReadFromRadio_Click();
         QTRY_VERIFY_WITH_TIMEOUT(s->answers->log.contains(QStringLiteral("message: ") + LangText(9009)), 20000);
         QTRY_COMPARE(LoadedWindows(QStringLiteral("frmCommChInfo")).size(), 1);

@@ -114,6 +114,8 @@ private slots:
         shell->main->menuEntry(QStringLiteral("mnuFileExportChannels"))->trigger();
         QVERIFY(files.log.first().startsWith(QStringLiteral("save: ") + LangText(30204) + QStringLiteral(" (*.csv)")));
         QVERIFY(QFile::exists(csv));
+        // A finished export says where the file went.
+        QCOMPARE(shell->answers->messages, QStringList{LangText(30607).arg(csv)});
 
         const QByteArray original = Image().toBytes();
         Image().channel(1)->TSQ = 1;
@@ -142,6 +144,7 @@ private slots:
         shell->main->menuEntry(QStringLiteral("mnuFileExportPdf"))->trigger();
         QVERIFY(files.log.last().startsWith(QStringLiteral("save: ") + LangText(30205) + QStringLiteral(" (*.pdf)")));
         QVERIFY(QFile::exists(pdf));
+        QCOMPARE(shell->answers->messages.last(), LangText(30608).arg(pdf));
     }
 
     // Export channels and Export PDF write as Save does: never over the open document's

@@ -158,7 +158,7 @@ private slots:
         QVERIFY2(partial.startsWith(LangText(30112).section(QStringLiteral("%1"), 0, 0)), qPrintable(partial));
         QVERIFY(partial.endsWith(LangText(30130)));
         // Write again: the whole image goes in and is checked.
-        QTRY_VERIFY_WITH_TIMEOUT(answers->messages.contains(LangText(9010)), kOperationMs);
+        QTRY_VERIFY_WITH_TIMEOUT(answers->messages.contains(LangText(9010) + QLatin1Char('\n') + LangText(30600)), kOperationMs);
         QCOMPARE(radio->memory, packed(Image()));
         QVERIFY(radio->countOf('W') > 464);   // part of the first write, all of the second
     }
@@ -200,6 +200,16 @@ private slots:
         QCOMPARE(lines.size(), 2);
         QVERIFY(lines.at(0).startsWith(LangText(25008) + QStringLiteral(" 1: P3")));
         QVERIFY(lines.at(1).startsWith(QStringLiteral("DTMF code 4")));
+
+        // An edit that settles a difference: the window compares again and says so, in
+        // the singular for one difference.
+        FrmCompare *compare = safety->compareWindow();
+        Image().header.keys.KeyFunc[2] = 20;
+        QTRY_VERIFY(compare->heading().startsWith(LangText(30610)));
+        QVERIFY(compare->heading().endsWith(LangText(30609).arg(LangText(30121), QStringLiteral("other.dat"))));
+        QCOMPARE(compare->text().split(QLatin1Char('\n')).size(), 1);
+        Image().header.dtmf.codes[3] = other.header.dtmf.codes[3];
+        QTRY_VERIFY(compare->heading().endsWith(LangText(30118).arg(LangText(30121), QStringLiteral("other.dat"))));
 
         // An unreadable file gives the file error and no window.
         files.openAnswers = {shell->install->dir.parentDir() + QStringLiteral("/none.dat")};

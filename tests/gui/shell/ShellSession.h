@@ -30,4 +30,6 @@ struct ShellSession {
 
     // How a message appears in the answers' log.
     static QString msg(int id) { return QStringLiteral("message: ") + LangText(id); }
+    // The success message of a write that was read back (verify is on by default).
+    static QString verifiedWriteMsg() { return msg(9010) + QLatin1Char('\n') + LangText(30600); }
 };

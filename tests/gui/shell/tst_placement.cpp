@@ -84,6 +84,23 @@ private slots:
         main.close();
     }
 
+    // A window manager frames and places the window only after it has shown: the frame
+    // it then puts partly below the screen is fitted too, status bar included.
+    void frameFittedAfterTheWindowManagerPlacesIt()
+    {
+        storePlacementTwips(0, 0, 790, 590);
+        frmMain main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        const QRect avail = main.screen()->availableGeometry();
+        QTRY_VERIFY(avail.contains(main.frameGeometry()));
+        main.move(40, 60);   // as a window manager placing the frame below its panel
+        QTRY_VERIFY2(avail.contains(main.frameGeometry()), qPrintable(describe(main.frameGeometry())));
+        auto *status = main.findChild<QStatusBar *>(QStringLiteral("sbStatusBar"));
+        QVERIFY(avail.contains(QRect(status->mapToGlobal(QPoint(0, 0)), status->size())));
+        main.close();
+    }
+
     void dialogsOpenInsideTheMainWindowsScreen()
     {
         KeepDialogsOnScreen(qApp);

@@ -5,6 +5,7 @@
 
 #include "DemoRadio.h"
 #include "FrmProgress.h"
+#include "DocumentHistory.h"
 #include "ImageCompare.h"
 #include "LangText.h"
 #include "LinkState.h"
@@ -18,7 +19,10 @@
 #include "FrmRadioInfo.h"
 #include "frmMain.h"
 
+#include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QProgressBar>
@@ -117,6 +121,43 @@ private slots:
         QCOMPARE(Link().LinkOperation, int(LinkIdle));
     }
 
+    // A read replaces the document: unsaved edits are settled first, as Open does.
+    void readOnModifiedDocumentAsksToSaveFirst()
+    {
+        Image().channel(1)->RDCT = 37;
+        QVERIFY(IsModified());
+        const RadioImage edited = Image();
+
+        // Cancel: nothing is sent, the edits stay.
+        answers->answers = {Answer::Cancel};
+        main->mnuReadFromRadio_Click();
+        QCOMPARE(answers->log, QStringList({QStringLiteral("ask: ") + LangText(9006)}));
+        QTest::qWait(50);
+        QCOMPARE(radio->commandsReceived(), 0);
+        QVERIFY(!main->linkFront()->progressWindow());
+        QVERIFY(Image() == edited);
+
+        // Yes on a titled document saves it, then the read asks its own question.
+        QTemporaryDir dir;
+        Doc().DocumentPath = dir.filePath(QStringLiteral("mine.dat"));
+        Doc().Untitled = false;
+        answers->log.clear();
+        answers->answers = {Answer::Yes, Answer::Cancel};
+        main->mnuReadFromRadio_Click();
+        QCOMPARE(answers->log, QStringList({QStringLiteral("ask: ") + LangText(9006), QStringLiteral("ask: ") + LangText(9004)}));
+        QVERIFY(QFileInfo(Doc().DocumentPath).size() == 25611);
+        QVERIFY(!IsModified());
+
+        // No: the read goes ahead without saving.
+        Image().channel(1)->RDCT = 38;
+        answers->log.clear();
+        answers->answers = {Answer::No, Answer::Ok};
+        main->mnuReadFromRadio_Click();
+        QCOMPARE(answers->log.value(0), QStringLiteral("ask: ") + LangText(9006));
+        QCOMPARE(answers->log.value(1), QStringLiteral("ask: ") + LangText(9004));
+        QTRY_VERIFY_WITH_TIMEOUT(answers->log.contains(msg(9009)), kOperationMs);
+    }
+
     void writeStoresEditsAndSendsTheImage()
     {
         Image().channel(1)->RDCT = 37;
@@ -130,7 +171,7 @@ private slots:
         QVERIFY(answers->log.isEmpty());   // the question waits for WaitSaveDataTimer
         QTRY_VERIFY(main->linkFront()->progressWindow());
         QCOMPARE(main->linkFront()->progressWindow()->windowTitle(), LangText(9028));
-        QTRY_VERIFY_WITH_TIMEOUT(answers->log.contains(msg(9010)), kOperationMs);
+        QTRY_VERIFY_WITH_TIMEOUT(answers->log.contains(ShellSession::verifiedWriteMsg()), kOperationMs);
         QCOMPARE(answers->log.first(), QStringLiteral("ask: ") + LangText(9005));
 
         QByteArray expected(kTransferBytes, '\0');
@@ -147,6 +188,23 @@ private slots:
         QWidget *info = LoadedWindow(QStringLiteral("FrmRadioInfo"));
         QVERIFY(!info->findChild<QLineEdit *>(QStringLiteral("Text1(1)"))->text().isEmpty());
         QVERIFY(answers->log.isEmpty());
+
+        // What the radio told is shown, not offered for typing or choosing: the fields
+        // have the window's background, typing changes nothing, the lists do not open.
+        for (QLineEdit *field : info->findChildren<QLineEdit *>()) {
+            if (qobject_cast<QComboBox *>(field->parentWidget()))
+                continue;
+            const QString shown = field->text();
+            QTest::keyClicks(field, QStringLiteral("X1"));
+            QCOMPARE(field->text(), shown);
+            QCOMPARE(field->palette().color(QPalette::Base), field->palette().color(QPalette::Window));
+        }
+        const QList<QComboBox *> lists = info->findChildren<QComboBox *>();
+        QVERIFY(!lists.isEmpty());
+        for (QComboBox *list : lists) {
+            QCOMPARE(list->focusPolicy(), Qt::NoFocus);
+            QVERIFY(list->testAttribute(Qt::WA_TransparentForMouseEvents));
+        }
 
         // Asking again replaces the window rather than adding a second one.
         main->MnuLocalInfo_Click();

@@ -151,7 +151,7 @@ private slots:
 
         answers->answers = {Answer::Ok};
         main->toolButton(QStringLiteral("WriteRadio"))->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(answers->log.contains(msg(9010)), kOperationMs);
+        QTRY_VERIFY_WITH_TIMEOUT(answers->log.contains(ShellSession::verifiedWriteMsg()), kOperationMs);
         QVERIFY(Image().channel(5));
         QCOMPARE(Image().channel(5)->freqText(), QStringLiteral("02850000"));
         QByteArray expected(kTransferBytes, '\0');

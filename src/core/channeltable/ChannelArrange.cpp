@@ -4,6 +4,7 @@
 #include "ChannelMoves.h"
 #include "ChannelViews.h"
 #include "GroupSettings.h"
+#include "GroupSettingsNote.h"
 #include "LangText.h"
 #include "RadioImage.h"
 #include "RunSettings.h"
@@ -25,8 +26,8 @@ QString ArrangeOutcome::text(int group, int band) const
         return LangText(31030);
     QString out = moved == 0 ? LangText(31031).arg(GroupName(group, band))
                              : LangText(31032).arg(moved).arg(channels).arg(GroupName(group, band));
-    if (settingsChanged)
-        out += QLatin1Char(' ') + LangText(31033);
+    if (!settingsNote.isEmpty())
+        out += QLatin1Char(' ') + settingsNote;
     return out;
 }
 
@@ -48,6 +49,11 @@ ArrangeOutcome ArrangeByFrequency(int group)
         }
     }
     out.channels = int(channels.size());
+    // As with Move, the group's current channel follows its channel to its new position.
+    const int currentPosition = StoredCurrentChannel(img, group, band) + 1;
+    const bool holdsCurrent = (HasGroupTables(group, band) || IsMemGroup(group, band)) && img.channel(start + currentPosition);
+    const ChannelRecord *current = holdsCurrent ? img.channel(start + currentPosition) : nullptr;
+    const GroupSettingsWatch watch(group, band);
     std::stable_sort(channels.begin(), channels.end(),
                      [](const ChannelRecord *a, const ChannelRecord *b) { return frequencyKey(*a) < frequencyKey(*b); });
     for (int i = 0; i < channels.size(); ++i) {
@@ -59,9 +65,10 @@ ArrangeOutcome ArrangeByFrequency(int group)
     }
     if (out.moved == 0)
         return out;
-    const OptionBlock before = img.header.options;
+    if (current)
+        StoreCurrentChannel(img, group, band, current->number - start);
     UpdateGroupBookkeeping(img, group, band);
-    out.settingsChanged = !(before == img.header.options);
+    out.settingsNote = watch.changes();
     const ChannelViewHooks &views = ChannelViews();
     if (views.showGridRow) {
         for (int p : positions)

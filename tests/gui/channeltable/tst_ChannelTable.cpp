@@ -16,6 +16,7 @@
 #include "ChannelGroup.h"
 #include "DocumentHistory.h"
 #include "FreqCodec.h"
+#include "GroupSettings.h"
 #include "LangText.h"
 #include "UiStatusNote.h"
 
@@ -255,9 +256,12 @@ private slots:
     void arrangeIsUndoneByteForByte()
     {
         fortyChannels();
+        StoreCurrentChannel(Image(), 0, 2, 1);   // A-1, the highest frequency
         const QByteArray before = Image().toBytes();
         FrmChannelTable *table = openTable();
         table->ArrangeByFrequency();
+        // The current channel follows its channel, as Move has it follow.
+        QCOMPARE(StoredCurrentChannel(Image(), 0, 2) + 1, 40);
         QCOMPARE(Image().channel(1)->freqText(), FreqTextToDigits(QStringLiteral("28.6")));
         QCOMPARE(Image().channel(40)->freqText(), FreqTextToDigits(QStringLiteral("28.99")));
         QVERIFY(CurrentStatusNote().startsWith(QLatin1String("40 of the 40 channels of A")));

@@ -5,6 +5,7 @@
 #include "CliDocument.h"
 #include "CliEditChannels.h"
 #include "CliExportChannels.h"
+#include "CliFleet.h"
 #include "CliImportChannels.h"
 #include "CliLink.h"
 #include "CliOptions.h"
@@ -55,8 +56,11 @@ const QList<CliCommand> &CliCommands()
          names({"json", "region"}), names({"FILE.dat"}), runCheckCommand},
         {"ports", "List the serial devices present and what the system knows about them.", {}, names({"json"}), {},
          runPortsCommand},
+        {"fleet", "Write one data file into many radios, each checked and logged by serial number.",
+         names({"in", "port", "log"}), names({"count", "next", "skip-done", "per-radio", "password", "trace"}), {},
+         runFleetCommand},
         {"simulate", "Serve a simulated radio on a pseudo-terminal (its path is the first line printed).", {},
-         names({"band", "image", "echo", "password", "firmware", "pace", "flip-stored"}), {}, runSimulateCommand},
+         names({"band", "image", "echo", "password", "firmware", "pace", "flip-stored", "fleet", "fleet-fault"}), {}, runSimulateCommand},
     };
     return commands;
 }

@@ -18,6 +18,7 @@
 #include "PortList.h"
 #include "RadioImage.h"
 #include "RadioInfo.h"
+#include "SimulatedFleet.h"
 #include "SimulatedRadio.h"
 #include "VersionTable.h"
 
@@ -27,6 +28,7 @@
 #include <QJsonObject>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -195,6 +197,27 @@ int runInfo(const CliArgs &args)
     return 0;
 }
 
+// "2:verify,4:band" of `simulate --fleet-fault`.
+bool parseFleetFaults(const QString &text, SimulatedFleet *fleet)
+{
+    if (text.isEmpty())
+        return true;
+    for (const QString &item : text.split(QLatin1Char(','))) {
+        const QStringList parts = item.trimmed().split(QLatin1Char(':'));
+        bool ok = false;
+        const int number = parts.value(0).toInt(&ok);
+        if (parts.size() != 2 || !ok || number < 1)
+            return false;
+        if (parts.at(1) == QLatin1String("verify"))
+            fleet->failsVerify.insert(number);
+        else if (parts.at(1) == QLatin1String("band"))
+            fleet->otherBand.insert(number);
+        else
+            return false;
+    }
+    return true;
+}
+
 int runSimulate(const CliArgs &args)
 {
     SimulatedRadio radio;
@@ -238,10 +261,32 @@ int runSimulate(const CliArgs &args)
         radio.flipStoredMask = uint8_t(mask);
     }
 
+    std::unique_ptr<SimulatedFleet> fleet;
+    if (args.contains(QStringLiteral("--fleet"))) {
+        bool ok = false;
+        const int count = optionValue(args, QStringLiteral("--fleet")).toInt(&ok);
+        if (!ok || count < 1 || count > 9999)
+            return usageError(QStringLiteral("--fleet is a number of radios, 1 to 9999"));
+        fleet = std::make_unique<SimulatedFleet>(radio, count);
+        if (!parseFleetFaults(optionValue(args, QStringLiteral("--fleet-fault")), fleet.get()))
+            return usageError(QStringLiteral("--fleet-fault is a list of N:verify or N:band, e.g. 2:verify,4:band"));
+    } else if (args.contains(QStringLiteral("--fleet-fault"))) {
+        return usageError(QStringLiteral("--fleet-fault needs --fleet N"));
+    }
+
     QString error;
     if (!radio.start(&error)) {
         std::fprintf(stderr, "cannot open a pseudo-terminal: %s\n", qPrintable(error));
         return 1;
+    }
+    if (fleet) {
+        QObject::connect(fleet.get(), &SimulatedFleet::radioConnected, [](int number, const QString &serial) {
+            std::fprintf(stderr, "simulated radio %d connected, serial number %s\n", number, qPrintable(serial));
+        });
+        QObject::connect(fleet.get(), &SimulatedFleet::radioRemoved, [](int number) {
+            std::fprintf(stderr, "simulated radio %d removed\n", number);
+        });
+        fleet->begin();
     }
     std::printf("%s\n", qPrintable(radio.devicePath()));
     std::fflush(stdout);

@@ -24,6 +24,14 @@ constexpr CliOptionEntry kOptions[] = {
     {"region", "1|2|3", "IARU region whose 10 m band plan applies (default: the setting, else the locale's)"},
     {"flip-stored", "HEX[:MASK]", "the simulated radio stores the byte at HEX XORed with MASK, once"},
     {"place", "GROUP", "ignore the table's channel numbers: rows in file order into the group's free positions"},
+    // Fleet programming
+    {"fleet", "N", "the simulated radio becomes N radios in turn, a new serial number after each write"},
+    {"fleet-fault", "N:verify|band,...", "in the fleet, radio N fails its check after writing or has another band"},
+    {"log", "LOG.csv", "the fleet log: one row per radio (appended; created when missing)"},
+    {"count", "N", "stop after N radios"},
+    {"next", "enter|auto", "next radio when Enter is pressed (default) or as soon as another radio answers"},
+    {"skip-done", "", "refuse a radio whose serial number the log holds as verified"},
+    {"per-radio", "CSV", "values per serial number set on top of the image (column serial, then NAME columns)"},
 };
 }
 

@@ -161,6 +161,7 @@ bool LinkEngine::StartRadioInfoRead()
     st().TransferBuffer.fill('\0', kTransferBytes);
     // A fresh area, so nothing of an earlier read can pass for this radio's data.
     st().InfoBuffer.fill(char(0xFF), kInfoBytes);
+    st().InfoIdent = RadioIdentRecord{};
     startOutcome(LinkRadioInfo);
     st().EntryRetries = 0;
     sendEntry();
@@ -336,6 +337,8 @@ void LinkEngine::recognise(const QByteArray &frame)
     if (isIdentRecord(frame, echo)) {
         if (s.LinkOperation != LinkRadioInfo)
             s.RadioIdent = parseIdent(frame, echo);
+        else
+            s.InfoIdent = parseIdent(frame, echo);
         advance();
         return;
     }

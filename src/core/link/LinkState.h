@@ -48,6 +48,7 @@ struct LinkState {
     QByteArray TransferBuffer = QByteArray(kTransferBytes, '\0');
     QByteArray InfoBuffer = QByteArray(kInfoBytes, '\0');
     RadioIdentRecord RadioIdent;
+    RadioIdentRecord InfoIdent;   // what the last radio-information read was told
     QString ProgPassword;     // the password last confirmed by the user; never saved
 };
 

@@ -135,6 +135,13 @@ void SimulatedRadio::setDemoInfo()
     put(0xF0, 16, "SIMULATOR");
 }
 
+void SimulatedRadio::forgetSession()
+{
+    rx_.clear();
+    arriving_.clear();
+    programming_ = false;
+}
+
 int SimulatedRadio::countOf(char kind) const
 {
     int n = 0;

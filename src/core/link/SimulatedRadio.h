@@ -74,6 +74,10 @@ public:
     const QList<QByteArray> &commands() const { return commands_; }
     int countOf(char kind) const;      // commands starting with this byte ('P','R','W','E',2)
     void clearLog() { commands_.clear(); }
+    // Whether "PROGRAM" has come and "END" not yet.
+    bool inProgramming() const { return programming_; }
+    // Forgets a half-received command and programming mode, as a radio just connected.
+    void forgetSession();
 
 signals:
     void commandReceived(const QByteArray &command);

@@ -85,6 +85,7 @@ public slots:
     void mnuReadFromRadio_Click();
     void mnuWriteToRadio_Click();
     void MnuProPassWord_Click();
+    void mnuFleet_Click();   // Program several radios (FrmFleet)
     void mnuComm_Click();
     void mnuLanguage_Click();
     void MnuInit_Click();

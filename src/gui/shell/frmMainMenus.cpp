@@ -91,6 +91,8 @@ const MenuRow kMenuRows[] = {
     {Kind::Entry, "mnuReadFromRadio", 10301, nullptr, "Ctrl+R", false, false, &frmMain::mnuReadFromRadio_Click},
     {Kind::Entry, "mnuWriteToRadio", 10302, nullptr, "Ctrl+W", false, false, &frmMain::mnuWriteToRadio_Click},
     {Kind::Entry, "MnuProPassWord", 10303, nullptr, "Ctrl+P", false, false, &frmMain::MnuProPassWord_Click},
+    {Kind::Separator, "mnuProgramBar1", 0, nullptr, nullptr, false, false, nullptr},
+    {Kind::Entry, "mnuFleet", 31100, nullptr, nullptr, false, false, &frmMain::mnuFleet_Click},
     {Kind::EndMenu, nullptr, 0, nullptr, nullptr, false, false, nullptr},
 
     {Kind::Menu, "mnuSet", 10400, nullptr, nullptr, false, false, nullptr},

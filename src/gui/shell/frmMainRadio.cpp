@@ -2,6 +2,8 @@
 // engine; a finished read becomes an untitled new document.
 #include "frmMain.h"
 
+#include "FrmFleet.h"
+
 #include "DocumentCommands.h"
 #include "DocumentHistory.h"
 #include "LangText.h"
@@ -107,6 +109,17 @@ void frmMain::ReadOKTimer_Timer()
     Change_Language();
     ShowChild(QStringLiteral("frmCommChInfo"));
     CascadeChildWindows();
+}
+
+void frmMain::mnuFleet_Click()
+{
+    if (engine_->isBusy())
+        return;
+    // The image the radios get includes every edit still in an open window.
+    for (const char *name : kWriteEditors)
+        CallOnLoaded(QString::fromLatin1(name), "ValidateControls");
+    FrmFleet fleet(this);
+    fleet.exec();
 }
 
 void frmMain::MnuProPassWord_Click()

@@ -1,8 +1,10 @@
 #include "CliCommands.h"
 
+#include "CliCheckChannels.h"
 #include "CliDiff.h"
 #include "CliDoctor.h"
 #include "CliDocument.h"
+#include "CliEditChannels.h"
 #include "CliExportChannels.h"
 #include "CliFleet.h"
 #include "CliImportChannels.h"
@@ -50,6 +52,10 @@ const QList<CliCommand> &CliCommands()
          runExportCommand},
         {"import", "Store the channels of a CSV table into a data file, saved as a new one.",
          names({"in", "csv", "out"}), names({"place"}), {}, runImportCommand},
+        {"edit", "Store NAME=VALUE settings into a list of channels of a data file, saved as a new one.",
+         names({"in", "out", "channels", "set"}), {}, {}, runEditCommand},
+        {"check", "List likely mistakes in the channels of a data file (exit 0 none, 1 findings).", {},
+         names({"json", "region"}), names({"FILE.dat"}), runCheckCommand},
         {"ports", "List the serial devices present and what the system knows about them.", {}, names({"json"}), {},
          runPortsCommand},
         {"fleet", "Write one data file into many radios, each checked and logged by serial number.",
@@ -137,10 +143,13 @@ bool ParseCommandArgs(const CliCommand &command, const QStringList &arguments, C
         return false;
     }
     QMap<QString, QString> options;
+    QMap<QString, QStringList> repeated;
     for (const QString &name : accepted) {
-        if (parser.isSet(name))
+        if (parser.isSet(name)) {
             options.insert(QStringLiteral("--") + name, parser.value(name));
+            repeated.insert(QStringLiteral("--") + name, parser.values(name));
+        }
     }
-    *parsed = CliArgs(options, positional);
+    *parsed = CliArgs(options, positional, repeated);
     return true;
 }

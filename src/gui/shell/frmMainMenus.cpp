@@ -69,6 +69,8 @@ const MenuRow kMenuRows[] = {
 
     {Kind::Menu, "mnuEdit", 10200, nullptr, nullptr, false, false, nullptr},
     {Kind::Entry, "mnuChannelInfo", 10201, nullptr, nullptr, false, false, &frmMain::mnuChannelInfo_Click},
+    {Kind::Entry, "mnuChannelTable", 31045, nullptr, nullptr, false, false, nullptr},
+    {Kind::Entry, "mnuCheckChannels", 31046, nullptr, nullptr, false, false, nullptr},
     {Kind::Separator, "mnuEditBar0", 0, nullptr, nullptr, false, false, nullptr},
     {Kind::Entry, "mnuOptFeature", 10202, nullptr, nullptr, false, false, &frmMain::mnuOptFeature_Click},
     {Kind::Entry, "mnuGroupName", 10220, nullptr, nullptr, true, false, nullptr},
@@ -156,6 +158,7 @@ const ButtonRow kButtons[] = {
     {"BtnCHMoveDown", 11016, QStyle::SP_ArrowDown},
     {nullptr, 0, QStyle::SP_CustomBase},
     {"About", 11007, QStyle::SP_MessageBoxInformation},
+    {"ChannelTable", 31047, QStyle::SP_FileDialogListView},
 };
 constexpr int kFirstChEditPosition = 11;
 constexpr int kLastChEditPosition = 19;

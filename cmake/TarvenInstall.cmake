@@ -34,11 +34,32 @@ set(res ${CMAKE_SOURCE_DIR}/resources)
 install(FILES ${res}/desktop/${TARVEN_APP_ID}.desktop DESTINATION share/applications)
 configure_file(${res}/desktop/${TARVEN_APP_ID}.metainfo.xml ${CMAKE_BINARY_DIR}/install/${TARVEN_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/install/${TARVEN_APP_ID}.metainfo.xml DESTINATION share/metainfo)
-foreach(page tarven.1 tarven-cli.1)
-  configure_file(${res}/man/${page} ${CMAKE_BINARY_DIR}/install/man/${page} @ONLY)
-  install(FILES ${CMAKE_BINARY_DIR}/install/man/${page} DESTINATION share/man/man1)
+# Manual pages and the changelog go out compressed, as Debian installs them (-n: no
+# name or time in the header, so the same source gives the same bytes).
+set(TARVEN_MAINTAINER "TARVEN programmer team <tarven@example.org>" CACHE STRING
+  "Maintainer of the package: name <address>")
+configure_file(${res}/debian/changelog ${CMAKE_BINARY_DIR}/install/changelog @ONLY)
+set(compressed)
+foreach(page man/tarven.1 man/tarven-cli.1 changelog)
+  if(NOT page STREQUAL "changelog")
+    configure_file(${res}/${page} ${CMAKE_BINARY_DIR}/install/${page} @ONLY)
+  endif()
+  set(out ${CMAKE_BINARY_DIR}/install/${page}.gz)
+  add_custom_command(OUTPUT ${out}
+    COMMAND gzip -9nc ${CMAKE_BINARY_DIR}/install/${page} > ${out}
+    DEPENDS ${CMAKE_BINARY_DIR}/install/${page} VERBATIM)
+  list(APPEND compressed ${out})
 endforeach()
-install(FILES ${res}/completion/tarven-cli DESTINATION share/bash-completion/completions)
+add_custom_target(tarven_compressed_docs ALL DEPENDS ${compressed})
+install(FILES ${CMAKE_BINARY_DIR}/install/man/tarven.1.gz ${CMAKE_BINARY_DIR}/install/man/tarven-cli.1.gz
+  DESTINATION share/man/man1)
+install(FILES ${CMAKE_BINARY_DIR}/install/changelog.gz ${res}/debian/copyright DESTINATION share/doc/tarven)
+
+# Completion for both programs; the data files' type, known by their content; the udev
+# rule that gives the logged-in user the programming cable and keeps ModemManager away.
+install(FILES ${res}/completion/tarven-cli ${res}/completion/tarven DESTINATION share/bash-completion/completions)
+install(FILES ${res}/mime/${TARVEN_APP_ID}.xml DESTINATION share/mime/packages)
+install(FILES ${res}/udev/70-tarven-cable.rules DESTINATION lib/udev/rules.d)
 
 # Icons in the hicolor theme, drawn by the same code as the program's window icon.
 add_executable(tarven-mkicons ${res}/generators/mkicons.cpp)

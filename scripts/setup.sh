@@ -8,6 +8,8 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-multimedia-d
           chirp python3-future)                          # CHIRP, the CSV interop test's client
 # The fuzz targets (scripts/fuzz.sh) are built with clang and its libFuzzer runtime.
 [ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-dev)
+# The package check (scripts/package.sh): Debian's checker and hardening-check.
+[ "${1:-}" = "--package" ] && packages+=(lintian devscripts)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,7 +1,10 @@
 #include "CliCommands.h"
 
+#include "CliCheckChannels.h"
 #include "CliDiff.h"
+#include "CliDoctor.h"
 #include "CliDocument.h"
+#include "CliEditChannels.h"
 #include "CliExportChannels.h"
 #include "CliHistory.h"
 #include "CliFleet.h"
@@ -9,6 +12,7 @@
 #include "CliLink.h"
 #include "CliOptions.h"
 #include "CliPorts.h"
+#include "CliReport.h"
 
 #include <QCommandLineParser>
 
@@ -49,6 +53,10 @@ const QList<CliCommand> &CliCommands()
          runExportCommand},
         {"import", "Store the channels of a CSV table into a data file, saved as a new one.",
          names({"in", "csv", "out"}), names({"place"}), {}, runImportCommand},
+        {"edit", "Store NAME=VALUE settings into a list of channels of a data file, saved as a new one.",
+         names({"in", "out", "channels", "set"}), {}, {}, runEditCommand},
+        {"check", "List likely mistakes in the channels of a data file (exit 0 none, 1 findings).", {},
+         names({"json", "region"}), names({"FILE.dat"}), runCheckCommand},
         {"ports", "List the serial devices present and what the system knows about them.", {}, names({"json"}), {},
          runPortsCommand},
         {"history", "List the radio history kept in the backup folder, by radio.", {}, names({"dir", "json"}), {},
@@ -60,6 +68,10 @@ const QList<CliCommand> &CliCommands()
          names({"band", "image", "echo", "password", "firmware", "pace", "flip-stored", "silent-at", "bad-read-at", "fleet",
                 "fleet-fault"}),
          {}, runSimulateCommand},
+        {"doctor", "Check the serial connection: devices, access, who holds the port, cable, radio.", {},
+         names({"port", "json", "find"}), {}, runDoctorCommand},
+        {"report", "Write a support report (versions, connection check, settings without passwords) as .tar.gz.",
+         names({"out"}), names({"include-trace"}), {}, runReportCommand},
     };
     return commands;
 }
@@ -136,10 +148,13 @@ bool ParseCommandArgs(const CliCommand &command, const QStringList &arguments, C
         return false;
     }
     QMap<QString, QString> options;
+    QMap<QString, QStringList> repeated;
     for (const QString &name : accepted) {
-        if (parser.isSet(name))
+        if (parser.isSet(name)) {
             options.insert(QStringLiteral("--") + name, parser.value(name));
+            repeated.insert(QStringLiteral("--") + name, parser.values(name));
+        }
     }
-    *parsed = CliArgs(options, positional);
+    *parsed = CliArgs(options, positional, repeated);
     return true;
 }

@@ -23,6 +23,11 @@ constexpr CliOptionEntry kOptions[] = {
     {"plan", "", "read the radio and show what the write would change; write nothing"},
     {"silent-at", "HEX", "the simulated radio leaves every try of the block at HEX unanswered, once"},
     {"bad-read-at", "HEX", "the simulated radio answers every try to read the block at HEX with a bad checksum, once"},
+    {"find", "", "first find the cable: unplug it, then plug it in (waits up to 60 s)"},
+    {"include-trace", "", "include the last transfer's serial trace in the report"},
+    {"channels", "SPEC", "channels to edit: A-1..A-40, EU 1..EU 40, MEM 1, all (comma-separated)"},
+    {"set", "NAME=VALUE", "a CSV column and its value, stored into every listed channel (repeatable)"},
+    {"region", "1|2|3", "IARU region whose 10 m band plan applies (default: the setting, else the locale's)"},
     {"flip-stored", "HEX[:MASK]", "the simulated radio stores the byte at HEX XORed with MASK, once"},
     {"place", "GROUP", "ignore the table's channel numbers: rows in file order into the group's free positions"},
     // Fleet programming

@@ -1,7 +1,9 @@
 #include "CliPorts.h"
 
 #include "ControlChars.h"
+#include "LangText.h"
 #include "PortList.h"
+#include "SystemView.h"
 #include "SerialDevices.h"
 
 #include <QJsonArray>
@@ -36,6 +38,7 @@ int runPortsCommand(const CliArgs &args)
             }
             const int com = comNumberOf(d, comSlots);
             o[QStringLiteral("com")] = com > 0 ? QJsonValue(com) : QJsonValue();
+            o[QStringLiteral("canOpen")] = CurrentSystem().access(d.device).userCanReadWrite;
             list.append(o);
         }
         const QByteArray json = QJsonDocument(list).toJson(QJsonDocument::Indented);
@@ -52,6 +55,9 @@ int runPortsCommand(const CliArgs &args)
             line += QStringLiteral("  ") + d.byId;
         if (!d.details().isEmpty())
             line += QStringLiteral("  (") + d.details() + QLatin1Char(')');
+        // A device this user may not open is listed, but marked: `doctor` says why.
+        if (!CurrentSystem().access(d.device).userCanReadWrite)
+            line += QStringLiteral("  [") + LangText(30970) + QLatin1Char(']');
         std::printf("%s\n", qPrintable(EscapeControls(line)));
     }
     return 0;

@@ -2,6 +2,7 @@
 
 #include "ControlChars.h"
 #include "LangText.h"
+#include "RecentMessages.h"
 
 #include <QStringList>
 
@@ -18,6 +19,7 @@ void CliPrompts::message(const QString &text, MsgIcon)
         line = EscapeControls(line);
     }
     std::fprintf(stderr, "%s\n", lines.join(QLatin1Char('\n')).toLocal8Bit().constData());
+    RememberShownMessage(lines.join(QLatin1Char('\n')));
 }
 
 Answer CliPrompts::ask(const QString &text, AskButtons buttons, MsgIcon icon)

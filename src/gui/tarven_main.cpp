@@ -10,6 +10,7 @@
 // main window first appear and its peak memory, then quits.
 #include "DemoRadio.h"
 #include "DesktopCommandLine.h"
+#include "DisplayCheck.h"
 #include "FileChooser.h"
 #include "LangText.h"
 #include "PortList.h"
@@ -38,6 +39,10 @@ int main(int argc, char *argv[])
     const DesktopCommandLine commandLine = ParseDesktopCommandLine(arguments);
     if (commandLine.finished)
         return commandLine.status;
+    if (!DisplayAvailable()) {
+        std::fprintf(stderr, "%s\n", qPrintable(NoDisplayLine()));
+        return 1;
+    }
 
     BenchClock bench;
     QApplication app(argc, argv);

@@ -62,6 +62,49 @@ private slots:
         QVERIFY(r.out.contains("-      /dev/ttyUSB9"));
     }
 
+    void deviceThatCannotBeOpenedIsMarked()
+    {
+        const QString list = writeList({device("/dev/null", {}, -1), device("/dev/tarven-gone", {}, 0x0403)});
+        Result r = cli({"ports", "--json"}, list);
+        const QJsonArray a = QJsonDocument::fromJson(r.out).array();
+        QCOMPARE(a.size(), 2);
+        QCOMPARE(a.at(0).toObject().value("canOpen").toBool(), true);
+        QCOMPARE(a.at(1).toObject().value("canOpen").toBool(), false);
+        r = cli({"ports"}, list);
+        const QList<QByteArray> lines = r.out.split('\n');
+        QVERIFY(!lines.at(0).contains("[cannot open]"));
+        QVERIFY2(lines.at(1).endsWith("[cannot open]"), r.out.constData());
+    }
+
+    // The doctor against the simulated radio: every check passes and the radio is named;
+    // the JSON form says the same.
+    void doctorChecksAPortAndIdentifiesTheRadio()
+    {
+        QProcess radio;
+        radio.start(QStringLiteral(TARVEN_TEST_PROGRAM_DIR "/tarven-cli"), {"simulate", "--band", "hf", "--echo"});
+        QVERIFY(radio.waitForReadyRead(10000));
+        const QString pty = QString::fromUtf8(radio.readLine()).trimmed();
+        Result r = cli({"doctor", "--port", pty}, QString());
+        QVERIFY2(r.code == 0, r.out.constData());
+        QVERIFY(r.out.contains("[OK] TARVEN II, band HF, firmware V100"));
+        QVERIFY(r.out.contains("echoes"));
+        QVERIFY(!r.out.contains('\r'));
+        r = cli({"doctor", "--port", pty, "--json"}, QString());
+        QCOMPARE(r.code, 0);
+        const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+        QCOMPARE(o.value("healthy").toBool(), true);
+        QCOMPARE(o.value("echo").toBool(), true);
+        QCOMPARE(o.value("radio").toObject().value("band").toInt(), 1);
+        radio.terminate();
+        QVERIFY(radio.waitForFinished(10000));
+
+        // A port that is not there: a problem, exit 1, and no group advice.
+        r = cli({"doctor", "--port", "/dev/tarven-gone"}, QString());
+        QCOMPARE(r.code, 1);
+        QVERIFY(r.out.contains("[PROBLEM]"));
+        QVERIFY(!r.out.contains("usermod"));
+    }
+
     void autoPortWithNoneOneAndTwoCandidates()
     {
         // None: only a built-in serial port.

@@ -104,10 +104,13 @@ private slots:
         }
         for (int size : {16, 32, 48, 64, 128, 256})
             QCOMPARE(pngSize(prefix + QStringLiteral("/share/icons/hicolor/%1x%1/apps/tarven.png").arg(size)), QSize(size, size));
-        for (const char *file : {"share/man/man1/tarven.1", "share/man/man1/tarven-cli.1",
-                                 "share/bash-completion/completions/tarven-cli"})
+        for (const char *file : {"share/man/man1/tarven.1.gz", "share/man/man1/tarven-cli.1.gz",
+                                 "share/bash-completion/completions/tarven-cli", "share/bash-completion/completions/tarven",
+                                 "share/doc/tarven/copyright", "share/doc/tarven/changelog.gz",
+                                 "share/mime/packages/org.tarven.tarven.xml", "lib/udev/rules.d/70-tarven-cable.rules"})
             QVERIFY2(QFileInfo(prefix + QLatin1Char('/') + QLatin1String(file)).size() > 0, file);
-        QVERIFY(!readFile(prefix + QStringLiteral("/share/man/man1/tarven-cli.1")).contains("@PROJECT_VERSION@"));
+        QVERIFY(readFile(prefix + QStringLiteral("/share/man/man1/tarven-cli.1.gz")).startsWith("\x1f\x8b"));
+        QVERIFY(!QFileInfo::exists(prefix + QStringLiteral("/share/man/man1/tarven-cli.1")));
     }
 
     void desktopEntryAndMetainfoValidate()
@@ -115,6 +118,8 @@ private slots:
         const QString desktop = prefix + QStringLiteral("/share/applications/org.tarven.tarven.desktop");
         const QString metainfo = prefix + QStringLiteral("/share/metainfo/org.tarven.tarven.metainfo.xml");
         QVERIFY(readFile(desktop).contains("Categories=Network;HamRadio;"));
+        QVERIFY(readFile(desktop).contains("Exec=tarven %f"));
+        QVERIFY(readFile(desktop).contains("MimeType=application/x-tarven-data;"));
         const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         const QString desktopValidate = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
         const QString appstream = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
@@ -154,6 +159,15 @@ private slots:
             r = runProgram(prefix + QStringLiteral("/bin/tarven"), {}, env);
             QVERIFY2(r.code == 0 && r.out.contains("main-shown"), r.out + r.err);
         }
+        // Without a display the desktop program says so in one line and ends with 1.
+        QProcessEnvironment headless = userEnv(userA);
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            headless.remove(QLatin1String(name));
+        r = runProgram(prefix + QStringLiteral("/bin/tarven"), {QStringLiteral("--demo")}, headless);
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.err.count('\n'), 1);
+        QVERIFY(r.err.contains("tarven-cli"));
+
         const QByteArray a = readFile(userA + QStringLiteral("/tarven/mysetup.ini"));
         const QByteArray b = readFile(userB + QStringLiteral("/tarven/mysetup.ini"));
         QVERIFY2(a.contains("IsFirstRun=0") && a.contains("CurrentLanguage=1") && a.contains("comPort=1"), a.constData());

@@ -2,6 +2,7 @@
 
 #include "DataFile.h"
 #include "EditState.h"
+#include "FreqCodec.h"
 #include "ImageCompare.h"
 #include "RadioImage.h"
 #include "RadioInfo.h"
@@ -41,6 +42,15 @@ void SetDefaultToneTips()
     setTip(tips[4], {{1500, 200}, {700, 200}, {1500, 200}, {700, 200}, {1500, 200}, {700, 200}}, 1);
     for (int t = 5; t < kToneTips; ++t)
         tips[t] = ToneTip{};
+}
+
+QString NewImageFrequency(int number)
+{
+    if (number == 1 || number == kVfoChannel)
+        return FreqTextToDigits(QString::number((Run().bandLow + Run().bandHigh) / 2));
+    if (number >= kFirstMemChannel && number < kFirstMemChannel + 8)
+        return FreqTextToDigits(QString::fromLatin1(kMemDefaults[number - kFirstMemChannel]));
+    return QString();
 }
 
 void BuildBuiltInDefaults()

@@ -177,7 +177,7 @@ void LinkEngine::beginTransfer(int operation)
         const QString detail = PortOpenFailureDetail(port_.portName(), port_.error(), port_.errorString());
         portFailed_ = true;   // nothing can be sent
         finish(false);
-        prompts().message(LangText(9003) + QStringLiteral("\r\n") + detail, MsgIcon::Critical);
+        prompts().message(LangText(9003) + QLatin1Char('\n') + detail, MsgIcon::Critical);
         return;
     }
     st().EntryRetries = 0;

@@ -1,19 +1,20 @@
 #include "PortList.h"
 
+#include "AccessAdvice.h"
 #include "LangText.h"
 #include "MSComm1.h"
 #include "ProfileFile.h"
+#include "PortHolders.h"
 #include "Prompts.h"
 #include "RunSettings.h"
 #include "Startup.h"
+#include "SystemView.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
 
-#include <grp.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 QString &runPin()
@@ -137,35 +138,32 @@ QString LinkDevicePath()
 
 QString DeviceGroup(const QString &device)
 {
-    struct stat st {};
-    if (::stat(QFile::encodeName(device).constData(), &st) != 0)
-        return QString();
-    if (const group *g = ::getgrgid(st.st_gid))
-        return QString::fromLocal8Bit(g->gr_name);
-    return QString::number(st.st_gid);
+    return CurrentSystem().access(device).group;
 }
 
 QString PortOpenFailureDetail(const QString &device, QSerialPort::SerialPortError error,
-                              const QString &systemText)
+                              const QString &systemText, const SystemView &system)
 {
     if (device.isEmpty())
         return QStringLiteral("COM%1: ").arg(Run().comPort) + LangText(9069);
-    QString detail = device + QStringLiteral(": ") + systemText;
-    if (error == QSerialPort::DeviceNotFoundError || !QFileInfo::exists(device)) {
-        detail += QStringLiteral("\r\n") + LangText(9069);
-    } else if (error == QSerialPort::PermissionError) {
-        const QByteArray path = QFile::encodeName(device);
-        if (::access(path.constData(), R_OK | W_OK) != 0) {
-            const QString group = DeviceGroup(device);
-            detail += QStringLiteral("\r\n") + LangText(9068);
-            if (!group.isEmpty())
-                detail += QStringLiteral("\r\n%1 belongs to the group \"%2\": sudo usermod -aG %2 $USER")
-                              .arg(device, group);
-        } else {
-            detail += QStringLiteral("\r\nThe device is in use by another program.");
+    const FileAccess access = system.access(device);
+    if (error == QSerialPort::DeviceNotFoundError || !access.exists)
+        return device + QStringLiteral(": ") + systemText + QLatin1Char('\n') + LangText(9069);
+    if (error == QSerialPort::PermissionError) {
+        // Access refused: the reason and the one change that helps. Access granted but
+        // the open refused: another program holds the device.
+        const AccessAdvice advice = AdviseAccess(device, access, system.user());
+        if (!advice.ok())
+            return advice.finding + (advice.fix.isEmpty() ? QString() : QLatin1Char('\n') + advice.fix);
+        const PortHolders holders = FindPortHolders(system, device, int(QCoreApplication::applicationPid()));
+        if (!holders.holding.isEmpty()) {
+            QStringList names;
+            for (const ProcessEntry &p : holders.holding)
+                names << QStringLiteral("%1 (%2)").arg(p.name).arg(p.pid);
+            return device + QStringLiteral(": ") + LangText(30921).arg(names.join(QStringLiteral(", ")));
         }
     }
-    return detail;
+    return device + QStringLiteral(": ") + systemText + QLatin1Char('\n') + LangText(30975);
 }
 
 bool OpenLinkPort(MSComm1 &port)
@@ -185,6 +183,6 @@ bool OpenLinkPort(MSComm1 &port)
     const QString detail = device.isEmpty()
         ? PortOpenFailureDetail(QString(), QSerialPort::DeviceNotFoundError, QString())
         : PortOpenFailureDetail(device, port.error(), port.errorString());
-    prompts().message(LangText(9003) + QStringLiteral("\r\n") + detail, MsgIcon::Critical);
+    prompts().message(LangText(9003) + QLatin1Char('\n') + detail, MsgIcon::Critical);
     return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "SerialDevices.h"
+#include "SystemView.h"
 
 #include <QSerialPort>
 #include <QString>
@@ -62,9 +63,10 @@ QString LinkDevicePath();
 // system's reason, and returns false.
 bool OpenLinkPort(MSComm1 &port);
 
-// The reason lines shown after 9003: the device, the system's text and what to do
-// (which group grants access, or that no device is present).
+// The reason lines shown after 9003: what is wrong and the one thing that helps (no
+// device present; access refused, with the group to join only when a group with read
+// and write access exists; the program holding the device; else the system's text).
 QString PortOpenFailureDetail(const QString &device, QSerialPort::SerialPortError error,
-                              const QString &systemText);
+                              const QString &systemText, const SystemView &system = CurrentSystem());
 // The group that owns a device file, empty when it cannot be found.
 QString DeviceGroup(const QString &device);

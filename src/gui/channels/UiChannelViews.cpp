@@ -9,6 +9,7 @@
 namespace {
 const QString kGrid = QStringLiteral("frmCommChInfo");
 const QString kEditDialog = QStringLiteral("FrmCHInfoEdit");
+const QString kTable = QStringLiteral("FrmChannelTable");
 }
 
 void InstallChannelViewHooks()
@@ -17,8 +18,13 @@ void InstallChannelViewHooks()
     h.showGridRow = [](int number) {
         for (QWidget *w : LoadedWindows(kGrid))
             QMetaObject::invokeMethod(w, "reShowGrid", Qt::DirectConnection, Q_ARG(int, number));
+        for (QWidget *w : LoadedWindows(kTable))
+            QMetaObject::invokeMethod(w, "ShowChannelAgain", Qt::DirectConnection, Q_ARG(int, number));
     };
-    h.reshowGroupSettings = [] { CallOnLoaded(kGrid, "ReshowByCh"); };
+    h.reshowGroupSettings = [] {
+        CallOnLoaded(kGrid, "ReshowByCh");
+        CallOnLoaded(kTable, "ShowImageAgain");
+    };
     h.refreshEditDialog = [] { EditDialogFollowSelection(); };
 }
 

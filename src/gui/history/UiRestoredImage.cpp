@@ -10,7 +10,8 @@ namespace {
 // Windows that show a part of the image, in the order they are refreshed: the grid
 // first, since the channel edit dialog follows its selection.
 const char *const kImageWindows[] = {"frmCommChInfo", "FrmCHInfoEdit", "FrmOptFeatures",
-                                     "FrmDTMF", "FrmKey", "FrmToneTips"};
+                                     "FrmDTMF", "FrmKey", "FrmToneTips", "FrmChannelTable",
+                                     "FrmChannelCheck"};
 }
 
 void ShowRestoredImage()

@@ -1,6 +1,7 @@
 #include "FrmSetComm.h"
 
 #include "LangText.h"
+#include "SystemView.h"
 #include "RunSettings.h"
 #include "Startup.h"
 #include "UiDialogButtons.h"
@@ -27,8 +28,12 @@ QString deviceText(const QString &device, const SerialDevice &info, bool present
         return QString();
     if (!present)
         return device + QStringLiteral(" — ") + LangText(30500);
+    // A device this user may not open says so first, where eliding cannot hide it.
+    const QString path = info.device.isEmpty() ? device : info.device;
+    const QString shown = CurrentSystem().access(path).userCanReadWrite
+        ? device : device + QStringLiteral(" — ") + LangText(30970);
     const QString details = info.details();
-    return details.isEmpty() ? device : device + QStringLiteral(" — ") + details;
+    return details.isEmpty() ? shown : shown + QStringLiteral(" — ") + details;
 }
 
 void setElided(QLabel *label, const QString &text)

@@ -3,6 +3,7 @@
 #include "ControlChars.h"
 #include "DocumentCommands.h"
 #include "LangText.h"
+#include "RecentMessages.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -53,6 +54,7 @@ void UiPrompts::message(const QString &text, MsgIcon icon)
 {
     // Texts may carry what a radio sent (a firmware version); control bytes are dropped.
     QMessageBox box(boxIcon(icon), appTitle(), DropControls(text, LineBreaks::Keep), QMessageBox::Ok, parent_);
+    RememberShownMessage(DropControls(text, LineBreaks::Keep));
     box.exec();
 }
 
@@ -65,6 +67,7 @@ Answer UiPrompts::askTitled(const QString &title, const QString &text, AskButton
 {
     QMessageBox box(boxIcon(icon), title.isEmpty() ? appTitle() : title, DropControls(text, LineBreaks::Keep),
                     boxButtons(buttons), parent_);
+    RememberShownMessage(DropControls(text, LineBreaks::Keep));
     return answerOf(box.exec());
 }
 

@@ -1,6 +1,8 @@
 #include "UiWindowCatalog.h"
 
 #include "FrmCHInfoEdit.h"
+#include "FrmChannelCheck.h"
+#include "FrmChannelTable.h"
 #include "FrmDTMF.h"
 #include "FrmKey.h"
 #include "FrmOptFeatures.h"
@@ -19,4 +21,6 @@ void RegisterAllWindows()
     RegisterWindowFactory(QStringLiteral("FrmDTMF"), [] { return new FrmDTMF; });
     RegisterWindowFactory(QStringLiteral("FrmKey"), [] { return new FrmKey; });
     RegisterWindowFactory(QStringLiteral("FrmToneTips"), [] { return new FrmToneTips; });
+    RegisterWindowFactory(QStringLiteral("FrmChannelTable"), [] { return new FrmChannelTable; });
+    RegisterWindowFactory(QStringLiteral("FrmChannelCheck"), [] { return new FrmChannelCheck; });
 }

@@ -2,6 +2,7 @@
 
 #include "ChannelEditCommands.h"
 #include "ChannelFileCommands.h"
+#include "ChannelTableCommands.h"
 #include "PrintCommands.h"
 
 #include "LangText.h"
@@ -59,6 +60,7 @@ frmMain::frmMain(QWidget *parent)
     SetMdiArea(mdi_);
     chEdit_ = new ChannelEditCommands(this);
     new ChannelFileCommands(this);
+    InstallChannelTableCommands(this);
     new PrintCommands(this);
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *sub) {
         ShowCHInfo(ChannelEditCommands::IsChannelGrid(sub));
@@ -190,6 +192,8 @@ void frmMain::tbToolBar_ButtonClick(const QString &key)
         mnuWriteToRadio_Click();
     else if (key == QLatin1String("About"))
         mnuHelpAbout_Click();
+    else if (key == QLatin1String("ChannelTable"))
+        ShowChild(QStringLiteral("FrmChannelTable"));
     // "Print" and the channel-edit buttons have no command.
 }
 
@@ -207,6 +211,8 @@ void frmMain::TreeView1_NodeClick(const QString &key)
         MnuKey_Click();
     else if (key == QLatin1String("N7"))
         MnuLocalInfo_Click();
+    else if (key == QLatin1String("N22"))
+        ShowChild(QStringLiteral("FrmChannelTable"));
 }
 
 void frmMain::mnuChannelInfo_Click()

@@ -95,6 +95,8 @@ public slots:
     void mnuWindowCascade_Click();
     void mnuCloseAll_Click();
     void mnuHelpAbout_Click();
+    void mnuHelpDoctor_Click();      // connection doctor (frmMainSupport.cpp)
+    void mnuHelpReport_Click();      // support report
 
     // Opens that data file as Open does after its dialog, asking about unsaved changes
     // first (recent files, a dropped file, the file named on the command line).

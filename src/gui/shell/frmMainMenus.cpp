@@ -69,6 +69,8 @@ const MenuRow kMenuRows[] = {
 
     {Kind::Menu, "mnuEdit", 10200, nullptr, nullptr, false, false, nullptr},
     {Kind::Entry, "mnuChannelInfo", 10201, nullptr, nullptr, false, false, &frmMain::mnuChannelInfo_Click},
+    {Kind::Entry, "mnuChannelTable", 31045, nullptr, nullptr, false, false, nullptr},
+    {Kind::Entry, "mnuCheckChannels", 31046, nullptr, nullptr, false, false, nullptr},
     {Kind::Separator, "mnuEditBar0", 0, nullptr, nullptr, false, false, nullptr},
     {Kind::Entry, "mnuOptFeature", 10202, nullptr, nullptr, false, false, &frmMain::mnuOptFeature_Click},
     {Kind::Entry, "mnuGroupName", 10220, nullptr, nullptr, true, false, nullptr},
@@ -126,6 +128,9 @@ const MenuRow kMenuRows[] = {
     {Kind::Menu, "mnuHelp", 10700, nullptr, nullptr, false, false, nullptr},
     {Kind::Entry, "mnuHelpTopic", 10701, nullptr, nullptr, true, false, nullptr},
     {Kind::Separator, "mnuHelpBar0", 0, nullptr, nullptr, false, false, nullptr},
+    {Kind::Entry, "mnuHelpDoctor", 30955, nullptr, nullptr, false, false, &frmMain::mnuHelpDoctor_Click},
+    {Kind::Entry, "mnuHelpReport", 30956, nullptr, nullptr, false, false, &frmMain::mnuHelpReport_Click},
+    {Kind::Separator, "mnuHelpBar1", 0, nullptr, nullptr, false, false, nullptr},
     {Kind::Entry, "mnuHelpAbout", 10702, nullptr, nullptr, false, false, &frmMain::mnuHelpAbout_Click},
     {Kind::EndMenu, nullptr, 0, nullptr, nullptr, false, false, nullptr},
 };
@@ -158,6 +163,7 @@ const ButtonRow kButtons[] = {
     {"BtnCHMoveDown", 11016, QStyle::SP_ArrowDown},
     {nullptr, 0, QStyle::SP_CustomBase},
     {"About", 11007, QStyle::SP_MessageBoxInformation},
+    {"ChannelTable", 31047, QStyle::SP_FileDialogListView},
 };
 constexpr int kFirstChEditPosition = 11;
 constexpr int kLastChEditPosition = 19;

@@ -33,6 +33,7 @@ struct TreeRow {
 // The children of the root "N0", in order.
 const TreeRow kTreeRows[] = {
     {"N1", 12001}, {"N2", 12002}, {"N4", 12004}, {"N12", 12014}, {"N8", 12010}, {"N7", 12007},
+    {"N22", 31041},
 };
 constexpr int kKeyRole = Qt::UserRole;
 constexpr int kPanelStartWidth = 180;   // pixels

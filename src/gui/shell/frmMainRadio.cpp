@@ -17,6 +17,7 @@
 #include "UiChildWindows.h"
 #include "FrmProgress.h"
 #include "UiLinkFront.h"
+#include "UiSupportCommands.h"
 
 #include <QMdiArea>
 #include <QTimer>
@@ -34,6 +35,7 @@ void frmMain::buildLink()
     connect(engine_, &LinkEngine::operationFinished, this, &frmMain::onLinkFinished);
     // The status bar says what a transfer is doing while it runs, "Ready" again after.
     linkUi_->setStatusHandler([this](const QString &) { showStatusTexts(); });
+    KeepLastTransferTrace(engine_, comm_);
 }
 
 void frmMain::closeLinkPort()

@@ -141,15 +141,12 @@ private slots:
         QVERIFY(answers.messages.first().contains(LangText(9069)));
         QVERIFY(!port.PortOpen());
 
-        // Permission denied names the group that owns the device.
+        // Refused although this user may open the device: not a matter of access.
         const QString detail = PortOpenFailureDetail(QStringLiteral("/dev/null"), QSerialPort::PermissionError,
                                                      QStringLiteral("Permission denied"));
-        if (::access("/dev/null", R_OK | W_OK) == 0) {
-            QVERIFY(detail.contains(QStringLiteral("in use by another program")));
-        } else {
-            QVERIFY(detail.contains(LangText(9068)));
-            QVERIFY(detail.contains(DeviceGroup(QStringLiteral("/dev/null"))));
-        }
+        QVERIFY(!detail.contains(QLatin1Char('\r')));
+        if (::access("/dev/null", R_OK | W_OK) == 0)
+            QVERIFY(detail.contains(LangText(30975)) || detail.contains(LangText(30921).section(QLatin1Char(':'), 0, 0)));
         QCOMPARE(DeviceGroup(QStringLiteral("/dev/null")), QString::fromLocal8Bit(getgrgid(0)->gr_name));
     }
 

@@ -2,6 +2,7 @@
 // marked, the "Other device" list, and the choice kept in mysetup.ini.
 #include "ShellTestKit.h"
 #include "WindowPictures.h"
+#include "FakeSystem.h"
 
 #include "FrmSetComm.h"
 #include "LangText.h"
@@ -39,6 +40,7 @@ class TestPortDialog : public QObject {
     std::unique_ptr<ShellInstall> install;
     std::unique_ptr<ScriptedPrompts> answers;
     QList<SerialDevice> devices;
+    std::unique_ptr<FakeSystem> system;    // every listed device may be opened, unless a test says not
 
 private slots:
     void init()
@@ -55,10 +57,16 @@ private slots:
             {QStringLiteral("/dev/rfcomm0"), {}, QStringLiteral("Bluetooth serial link"), {}, {}, -1, -1},
         };
         SetSerialDeviceLister([this] { return devices; });
+        system = std::make_unique<FakeSystem>();
+        for (const SerialDevice &d : devices)
+            system->nodes[d.device] = FakeSystem::node(QStringLiteral("root"), QStringLiteral("dialout"), 20, 0660, true);
+        system->nodes[QStringLiteral("/dev/ttyUSB1")] = system->nodes.value(QStringLiteral("/dev/ttyS0"));
+        UseSystemView(system.get());
     }
 
     void cleanup()
     {
+        UseSystemView(nullptr);
         SetSerialDeviceLister({});
         answers.reset();
         install.reset();
@@ -86,6 +94,15 @@ private slots:
         QCOMPARE(others->itemData(0).toString(), kCh340ById);
         QVERIFY(others->itemText(0).contains(QStringLiteral("1a86:7523")));
         QCOMPARE(others->itemData(1).toString(), QStringLiteral("/dev/rfcomm0"));
+    }
+
+    // A device only root may open is still offered, but marked.
+    void deviceThatCannotBeOpenedIsMarked()
+    {
+        system->nodes[QStringLiteral("/dev/ttyS0")] = FakeSystem::node(QStringLiteral("root"), QStringLiteral("root"), 0, 0600, false);
+        FrmSetComm dlg;
+        QCOMPARE(dlg.deviceLabel(0)->toolTip(), QStringLiteral("/dev/ttyS0 — ") + LangText(30970));
+        QVERIFY(!dlg.deviceLabel(4)->toolTip().contains(LangText(30970)));
     }
 
     void followsTheDeviceListAndKeepsTheChoice()
@@ -167,6 +184,7 @@ private slots:
         QFETCH(int, language);
         SetLanguage(language);
         Run().comPort = 5;
+        system->nodes[QStringLiteral("/dev/ttyS0")] = FakeSystem::node(QStringLiteral("root"), QStringLiteral("root"), 0, 0600, false);
         FrmSetComm dlg;
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));

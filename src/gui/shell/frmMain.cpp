@@ -9,7 +9,6 @@
 #include "ModFun.h"
 #include "Models.h"
 #include "RunSettings.h"
-#include "HistoryCommands.h"
 #include "SafetyCommands.h"
 #include "UiAppIcon.h"
 #include "UiChildWindows.h"
@@ -55,8 +54,7 @@ frmMain::frmMain(QWidget *parent)
     buildStatusBar();
     buildTimers();
     buildLink();
-    auto *safety = new SafetyCommands(this);   // backups, verify, cancel, compare
-    new HistoryCommands(this, safety);         // radio history, what a write changes, restores
+    new SafetyCommands(this);   // backups, verify, cancel, compare
     SetMdiArea(mdi_);
     chEdit_ = new ChannelEditCommands(this);
     new ChannelFileCommands(this);

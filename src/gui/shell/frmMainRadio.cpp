@@ -12,7 +12,6 @@
 #include "MSComm1.h"
 #include "ModFun.h"
 #include "RunSettings.h"
-#include "HistoryCommands.h"
 #include "SafetyCommands.h"
 #include "UiChildWindows.h"
 #include "FrmProgress.h"
@@ -70,8 +69,7 @@ void frmMain::mnuWriteToRadio_Click()
 void frmMain::WaitSaveDataTimer_Timer()
 {
     timer(QStringLiteral("WaitSaveDataTimer"))->stop();
-    // Through the radio history: what the write will change is shown first.
-    findChild<HistoryCommands *>()->startWrite();
+    engine_->StartWrite();
 }
 
 void frmMain::MnuLocalInfo_Click()
@@ -87,8 +85,6 @@ void frmMain::ReadRMGDataFromRadio()
 
 void frmMain::onLinkFinished(int operation, bool success)
 {
-    if (findChild<HistoryCommands *>()->takeOverFinished(operation, success))
-        return;   // a step before a write: identifying the radio, reading what it holds
     if (findChild<SafetyCommands *>()->takeOverFinished(operation, success))
         return;   // a read for comparing leaves the document as it is
     if (!success)

@@ -1,7 +1,7 @@
 #include "CliEditChannels.h"
 
 #include "ChannelBulkEdit.h"
-#include "ChannelSpec.h"
+#include "ChannelSelection.h"
 #include "CliOutputPath.h"
 #include "DataFile.h"
 #include "LangText.h"
@@ -16,7 +16,7 @@ void fail(const QString &text)
 }
 }
 
-int runEditChannels(const QString &inDat, const QString &outDat, const QString &spec, const QStringList &sets)
+int runEditChannels(const QString &inDat, const QString &outDat, const QString &selection, const QStringList &sets)
 {
     QHash<QString, QString> cells;
     QString error;
@@ -31,7 +31,7 @@ int runEditChannels(const QString &inDat, const QString &outDat, const QString &
     if (OpenDataFile(inDat) != FileResult::Ok)
         return 1;
     QList<int> numbers;
-    if (!ParseChannelSpec(spec, Run().BandMode, &numbers, &error)) {
+    if (!ParseChannelSelection(selection, Run().BandMode, &numbers, &error)) {
         fail(error);
         return 1;
     }

@@ -21,7 +21,7 @@ constexpr CliOptionEntry kOptions[] = {
     {"csv", "FILE.csv", "CSV table of channels to import"},
     {"find", "", "first find the cable: unplug it, then plug it in (waits up to 60 s)"},
     {"include-trace", "", "include the last transfer's serial trace in the report"},
-    {"channels", "SPEC", "channels to edit: A-1..A-40, EU 1..EU 40, MEM 1, all (comma-separated)"},
+    {"channels", "LIST", "channels to edit: A-1..A-40, EU 1..EU 40, MEM 1, all (comma-separated)"},
     {"set", "NAME=VALUE", "a CSV column and its value, stored into every listed channel (repeatable)"},
     {"region", "1|2|3", "IARU region whose 10 m band plan applies (default: the setting, else the locale's)"},
     {"flip-stored", "HEX[:MASK]", "the simulated radio stores the byte at HEX XORed with MASK, once"},

@@ -5,7 +5,7 @@
 #include "ChannelCell.h"
 #include "ChannelCsvFields.h"
 #include "ChannelGroup.h"
-#include "ChannelSpec.h"
+#include "ChannelSelection.h"
 #include "DocumentHistory.h"
 #include "FreqCodec.h"
 #include "Models.h"
@@ -34,11 +34,11 @@ void fullBankA()
     }
 }
 
-QList<int> spec(const QString &text, QString *error = nullptr)
+QList<int> selection(const QString &text, QString *error = nullptr)
 {
     QList<int> numbers;
     QString why;
-    if (!ParseChannelSpec(text, Run().BandMode, &numbers, &why) && error)
+    if (!ParseChannelSelection(text, Run().BandMode, &numbers, &why) && error)
         *error = why;
     return numbers;
 }
@@ -64,29 +64,29 @@ private slots:
     void channelListsNameChannelsAsTheGridDoes()
     {
         fullBankA();
-        QCOMPARE(spec(QStringLiteral("A-1..A-40")).size(), 40);
-        QCOMPARE(spec(QStringLiteral("a-3..5")), (QList<int>{3, 4, 5}));
-        QCOMPARE(spec(QStringLiteral("A-2, 1, A-2..A-3")), (QList<int>{2, 1, 3}));
+        QCOMPARE(selection(QStringLiteral("A-1..A-40")).size(), 40);
+        QCOMPARE(selection(QStringLiteral("a-3..5")), (QList<int>{3, 4, 5}));
+        QCOMPARE(selection(QStringLiteral("A-2, 1, A-2..A-3")), (QList<int>{2, 1, 3}));
         const int mem1 = GroupStart(kBankMemGroup, 2) + 1;
-        QCOMPARE(spec(QStringLiteral("MEM 1")), QList<int>{mem1});
+        QCOMPARE(selection(QStringLiteral("MEM 1")), QList<int>{mem1});
         // "all" is every stored channel of the groups, the VFO excepted.
-        const QList<int> all = spec(QStringLiteral("all"));
+        const QList<int> all = selection(QStringLiteral("all"));
         QVERIFY(all.size() >= 40);
         QVERIFY(!all.contains(kVfoChannel));
 
         QString error;
-        QVERIFY(spec(QStringLiteral("Z-1"), &error).isEmpty());
+        QVERIFY(selection(QStringLiteral("Z-1"), &error).isEmpty());
         QCOMPARE(error, QStringLiteral("\"Z-1\" names no channel of this band"));
-        QVERIFY(spec(QStringLiteral("A-5..A-2"), &error).isEmpty());
+        QVERIFY(selection(QStringLiteral("A-5..A-2"), &error).isEmpty());
         QVERIFY(error.contains(QLatin1String("A-5..A-2")));
-        QVERIFY(spec(QStringLiteral("A-1..B-2"), &error).isEmpty());
-        QVERIFY(spec(QStringLiteral(" , "), &error).isEmpty());
-        QVERIFY(spec(QStringLiteral("J-1..J-5"), &error).isEmpty());   // nothing stored there
+        QVERIFY(selection(QStringLiteral("A-1..B-2"), &error).isEmpty());
+        QVERIFY(selection(QStringLiteral(" , "), &error).isEmpty());
+        QVERIFY(selection(QStringLiteral("J-1..J-5"), &error).isEmpty());   // nothing stored there
         QCOMPARE(error, QStringLiteral("no channel is stored in J-1..J-5"));
 
         newDocument(0);
-        QCOMPARE(spec(QStringLiteral("EU 1..EU 40")).size(), 40);
-        QCOMPARE(spec(QStringLiteral("eu1..eu3")), (QList<int>{1, 2, 3}));
+        QCOMPARE(selection(QStringLiteral("EU 1..EU 40")).size(), 40);
+        QCOMPARE(selection(QStringLiteral("eu1..eu3")), (QList<int>{1, 2, 3}));
     }
 
     void settingsAreColumnNamesAndWords()
@@ -121,7 +121,7 @@ private slots:
         ResetDocumentHistory();
         RecordDocumentChange(QStringLiteral("bulk"));
         const BulkEditOutcome out = ApplyChannelSettings(settings({"RxTone=88.5", "Power=High", "Offset=600"}),
-                                                         spec(QStringLiteral("A-1..A-40")), RefusedChannels::CancelAll);
+                                                         selection(QStringLiteral("A-1..A-40")), RefusedChannels::CancelAll);
         QVERIFY(out.applied);
         QCOMPARE(out.stored, 40);
         QCOMPARE(Image().toBytes(), single);
@@ -137,7 +137,7 @@ private slots:
         Image().channel(7)->AM_FM = 1;   // AM: no high power
         Image().channel(9)->AM_FM = 1;
         const QByteArray before = Image().toBytes();
-        const QList<int> numbers = spec(QStringLiteral("A-1..A-10"));
+        const QList<int> numbers = selection(QStringLiteral("A-1..A-10"));
         const QHash<QString, QString> high = settings({"Power=High", "Scan=Del"});
 
         const BulkEditOutcome cancelled = ApplyChannelSettings(high, numbers, RefusedChannels::CancelAll);
@@ -165,13 +165,13 @@ private slots:
         newDocument(0);
         const QByteArray before = Image().toBytes();
         // CE is FM only, and the CB band offers no power setting.
-        BulkEditOutcome out = ApplyChannelSettings(settings({"Mode=AM"}), spec(QStringLiteral("CE 1..CE 3")),
+        BulkEditOutcome out = ApplyChannelSettings(settings({"Mode=AM"}), selection(QStringLiteral("CE 1..CE 3")),
                                                    RefusedChannels::CancelAll);
         QCOMPARE(out.refusals.size(), 3);
-        out = ApplyChannelSettings(settings({"Power=High"}), spec(QStringLiteral("EU 1")), RefusedChannels::CancelAll);
+        out = ApplyChannelSettings(settings({"Power=High"}), selection(QStringLiteral("EU 1")), RefusedChannels::CancelAll);
         QCOMPARE(out.refusals.size(), 1);
         QCOMPARE(Image().toBytes(), before);
-        out = ApplyChannelSettings(settings({"Mode=AM", "TSQ=On"}), spec(QStringLiteral("EU 1..EU 40")),
+        out = ApplyChannelSettings(settings({"Mode=AM", "TSQ=On"}), selection(QStringLiteral("EU 1..EU 40")),
                                    RefusedChannels::CancelAll);
         QVERIFY2(out.applied, qPrintable(out.refusalReport(0)));
         QCOMPARE(Image().channel(40)->AM_FM, int16_t(1));

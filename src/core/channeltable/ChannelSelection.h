@@ -14,7 +14,7 @@
 // the channels the document holds in them, "all" every channel of the groups apart
 // from the VFO. Channels come in list order, each once. False with the reason when
 // the list names no channel of the band or a range holds none.
-bool ParseChannelSpec(const QString &spec, int band, QList<int> *numbers, QString *error);
+bool ParseChannelSelection(const QString &selection, int band, QList<int> *numbers, QString *error);
 
 // NAME=VALUE settings: NAME a column of the channel table (not Location or Group,
 // without regard to case), VALUE its words. The result is keyed by the table's header

@@ -1,4 +1,4 @@
-#include "ChannelSpec.h"
+#include "ChannelSelection.h"
 
 #include "ChannelCsvFields.h"
 #include "ChannelGroup.h"
@@ -56,7 +56,7 @@ QList<int> allChannels(int band)
 }
 }
 
-bool ParseChannelSpec(const QString &spec, int band, QList<int> *numbers, QString *error)
+bool ParseChannelSelection(const QString &selection, int band, QList<int> *numbers, QString *error)
 {
     numbers->clear();
     QSet<int> seen;
@@ -66,7 +66,7 @@ bool ParseChannelSpec(const QString &spec, int band, QList<int> *numbers, QStrin
             *numbers << n;
         }
     };
-    const QStringList items = spec.split(QLatin1Char(','));
+    const QStringList items = selection.split(QLatin1Char(','));
     for (const QString &raw : items) {
         const QString item = raw.trimmed();
         if (item.isEmpty())

@@ -2,7 +2,7 @@
 // built, every row laid out and painted once) and to store one bulk edit into the 400
 // channels (as the bulk edit dialog stores it, undo step included). Medians of 7 runs.
 #include "ChannelBulkEdit.h"
-#include "ChannelSpec.h"
+#include "ChannelSelection.h"
 #include "ChannelTableModel.h"
 #include "DocumentHistory.h"
 #include "FreqCodec.h"
@@ -63,7 +63,7 @@ int main(int argc, char **argv)
         QList<int> numbers;
         QHash<QString, QString> cells;
         QString error;
-        ParseChannelSpec(QStringLiteral("all"), 2, &numbers, &error);
+        ParseChannelSelection(QStringLiteral("all"), 2, &numbers, &error);
         ParseChannelSettings({QStringLiteral("RxTone=%1").arg(run % 2 ? "88.5" : "D023N"),
                               QStringLiteral("Power=%1").arg(run % 2 ? "High" : "Low"), QStringLiteral("Scan=Del")},
                              &cells, &error);

@@ -88,7 +88,11 @@ QStringList Backups(const QString &folder)
             return ta < tb;
         if (a.lastModified() != b.lastModified())
             return a.lastModified() < b.lastModified();
-        return a.fileName() < b.fileName();
+        // "name.dat" was made before "name-2.dat", and "-2" before "-10".
+        const QString na = a.completeBaseName(), nb = b.completeBaseName();
+        if (na.size() != nb.size())
+            return na.size() < nb.size();
+        return na < nb;
     });
     QStringList paths;
     for (const QFileInfo &fi : ours)

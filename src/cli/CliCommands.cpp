@@ -6,6 +6,7 @@
 #include "CliDocument.h"
 #include "CliEditChannels.h"
 #include "CliExportChannels.h"
+#include "CliHistory.h"
 #include "CliFleet.h"
 #include "CliImportChannels.h"
 #include "CliLink.h"
@@ -40,7 +41,7 @@ const QList<CliCommand> &CliCommands()
         {"read", "Read the radio's memory into a data file.", names({"port", "out"}),
          names({"password", "trace", "backup-dir", "no-backup"}), {}, runReadCommand},
         {"write", "Write a data file into the radio.", names({"port", "in"}),
-         names({"password", "trace", "backup-dir", "no-backup", "verify"}), {}, runWriteCommand},
+         names({"password", "trace", "backup-dir", "no-backup", "verify", "plan", "json"}), {}, runWriteCommand},
         {"info", "Read and show the radio's information area.", names({"port"}), names({"json", "trace"}), {},
          runInfoCommand},
         {"new", "Create the default image of a band as a data file.", names({"band", "out"}), names({"factory"}), {},
@@ -58,11 +59,15 @@ const QList<CliCommand> &CliCommands()
          names({"json", "region"}), names({"FILE.dat"}), runCheckCommand},
         {"ports", "List the serial devices present and what the system knows about them.", {}, names({"json"}), {},
          runPortsCommand},
+        {"history", "List the radio history kept in the backup folder, by radio.", {}, names({"dir", "json"}), {},
+         runHistoryCommand},
         {"fleet", "Write one data file into many radios, each checked and logged by serial number.",
          names({"in", "port", "log"}), names({"count", "next", "skip-done", "per-radio", "password", "trace"}), {},
          runFleetCommand},
         {"simulate", "Serve a simulated radio on a pseudo-terminal (its path is the first line printed).", {},
-         names({"band", "image", "echo", "password", "firmware", "pace", "flip-stored", "fleet", "fleet-fault"}), {}, runSimulateCommand},
+         names({"band", "image", "echo", "password", "firmware", "pace", "flip-stored", "silent-at", "bad-read-at", "fleet",
+                "fleet-fault"}),
+         {}, runSimulateCommand},
         {"doctor", "Check the serial connection: devices, access, who holds the port, cable, radio.", {},
          names({"port", "json", "find"}), {}, runDoctorCommand},
         {"report", "Write a support report (versions, connection check, settings without passwords) as .tar.gz.",

@@ -1,8 +1,12 @@
 #include "CliLink.h"
 
+#include "CliLinkRun.h"
+
 #include "CliOutputPath.h"
 #include "CliSignals.h"
 #include "CliTransferSafety.h"
+#include "CliWritePlan.h"
+#include "RadioHistory.h"
 #include "ControlChars.h"
 #include "CliUsage.h"
 #include "DataFile.h"
@@ -23,6 +27,8 @@
 #include "VersionTable.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QEventLoop>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -31,6 +37,9 @@
 #include <memory>
 
 namespace {
+
+// Every try of one block: the first and its retries.
+constexpr int kTriesOfOneBlock = kBlockRetries + 1;
 
 int bandFromName(const QString &name)
 {
@@ -46,63 +55,16 @@ QString trimmedEnd(const QString &s)
     return s.left(n);
 }
 
-// The programming password, trimmed as the password dialog trims what is typed.
-void UseCliPassword(const QString &text)
-{
-    Link().ProgPassword = TrimAtNul(text);
-}
-
-// One link operation on the engine, run to its end on a local event loop.
-class LinkRun {
-public:
-    explicit LinkRun(const CliArgs &args)
-    {
-        const QString device = optionValue(args, QStringLiteral("--port"));
-        PinRunDevice(device);
-        if (args.contains(QStringLiteral("--password")))
-            UseCliPassword(optionValue(args, QStringLiteral("--password")));
-        port.setTrace(&trace);
-    }
-
-    // `others`: the files the command reads or writes besides, which the log must not replace.
-    bool openTrace(const CliArgs &args, const QStringList &others = {})
-    {
-        const QString path = optionValue(args, QStringLiteral("--trace"));
-        if (path.isEmpty())
-            return true;
-        QString error;
-        if (trace.open(path, others, &error))
-            return true;
-        ReportUnwritable(path, error);
-        return false;
-    }
-
-    // Starts with `start` and waits for the end; true on success.
-    template <typename Start>
-    bool run(Start start)
-    {
-        bool success = false;
-        QEventLoop loop;
-        QObject::connect(&engine, &LinkEngine::operationFinished, &loop, [&](int, bool ok) {
-            success = ok;
-            loop.quit();
-        });
-        if (!start(engine))
-            return false;
-        if (engine.isBusy())
-            loop.exec();
-        return success;
-    }
-
-    LinkTrace trace;
-    MSComm1 port;
-    HeadlessLinkUi ui;
-    LinkEngine engine{port, ui};
-};
-
 bool checkPort(const CliArgs &args)
 {
     return !optionValue(args, QStringLiteral("--port")).isEmpty();
+}
+
+// The radio's serial number for the history, from its information area; false when
+// the radio does not answer (the engine has said so).
+bool identifyRadio(LinkRun &link)
+{
+    return link.run([](LinkEngine &e) { return e.StartRadioInfoRead(); });
 }
 
 int runRead(const CliArgs &args)
@@ -123,6 +85,14 @@ int runRead(const CliArgs &args)
         return 1;
     BuildNewImage();   // the model the radio is checked against
     const CliTransferSafety safety(link.engine, safe);
+    // Entries of the history carry the radio's serial number.
+    if (!safe.backupDir.isEmpty()) {
+        const bool identified = identifyRadio(link);
+        if (safety.cancelledExit() >= 0)
+            return CliTransferSafety::kCancelledExit;
+        if (!identified)
+            return 1;
+    }
     const bool ok = link.run([](LinkEngine &e) { return e.StartRead(LinkEngine::Confirm::Given); });
     if (safety.cancelledExit() >= 0)
         return CliTransferSafety::kCancelledExit;
@@ -136,19 +106,41 @@ int runWrite(const CliArgs &args)
     const QString in = optionValue(args, QStringLiteral("--in"));
     if (!checkPort(args) || in.isEmpty())
         return usageError(QStringLiteral("write needs --port DEVICE and --in FILE.dat"));
+    const bool plan = args.contains(QStringLiteral("--plan"));
+    if (args.contains(QStringLiteral("--json")) && !plan)
+        return usageError(QStringLiteral("--json belongs to write --plan"));
+    if (plan && args.contains(QStringLiteral("--verify")))
+        return usageError(QStringLiteral("write --plan writes nothing, so there is nothing to verify"));
     CliSafetyOptions safe;
     QString problem;
     if (!parseSafetyOptions(args, true, &safe, &problem))
         return usageError(problem);
+    const int failed = plan ? kPlanTrouble : 1;
     LinkRun link(args);
     if (!link.openTrace(args, {in}))
-        return 1;
+        return failed;
     if (OpenDataFile(in) != FileResult::Ok)
-        return 1;
-    const CliTransferSafety safety(link.engine, safe);
+        return failed;
+    CliTransferSafety safety(link.engine, safe, optionValue(args, QStringLiteral("--port")));
+    // Entries of the history carry the radio's serial number; a plan compares with
+    // what this radio holds.
+    if (!safe.backupDir.isEmpty() || plan) {
+        const bool identified = identifyRadio(link);
+        if (safety.cancelledExit() >= 0)
+            return CliTransferSafety::kCancelledExit;
+        if (!identified)
+            return failed;
+    }
+    if (plan)
+        return runWritePlan(link, safety, in, args.contains(QStringLiteral("--json")));
+    // Writing an entry of the history back is a restore.
+    if (!safe.backupDir.isEmpty() && RadioHistory::Find(safe.backupDir, in)
+        && QFileInfo(in).absoluteDir() == QDir(safe.backupDir))
+        safety.history().setNextWriteIsRestore(true);
     const bool ok = link.run([](LinkEngine &e) { return e.StartWrite(LinkEngine::Confirm::Given); });
     if (safety.cancelledExit() >= 0)
         return CliTransferSafety::kCancelledExit;
+    safety.reportWrite(ok);
     return ok ? 0 : 1;
 }
 
@@ -259,6 +251,18 @@ int runSimulate(const CliArgs &args)
             return usageError(QStringLiteral("--flip-stored is HEX[:MASK], an address 0..1CFF and a mask 01..FF"));
         radio.flipStoredAddress = address;
         radio.flipStoredMask = uint8_t(mask);
+    }
+
+    // Faults that last for every try of one block, so that a transfer fails there once
+    // and the next one (a restore) goes through.
+    for (const auto &[option, faults] : {std::pair{QStringLiteral("--silent-at"), &radio.dropReplyAt},
+                                         std::pair{QStringLiteral("--bad-read-at"), &radio.badChecksumAt}}) {
+        if (!args.contains(option))
+            continue;
+        int address = 0, mask = 1;
+        if (!parseFlipStored(optionValue(args, option), &address, &mask) || optionValue(args, option).contains(QLatin1Char(':')))
+            return usageError(QStringLiteral("%1 is an address 0..1CFF in hexadecimal").arg(option));
+        faults->insert(address & ~0xF, kTriesOfOneBlock);
     }
 
     std::unique_ptr<SimulatedFleet> fleet;

@@ -4,11 +4,25 @@
 #include "CliSignals.h"
 #include "CliUsage.h"
 #include "LinkEngine.h"
+#include "HistoryEntry.h"
 #include "LinkState.h"
 #include "RadioImage.h"
 #include "StoredDiff.h"
 
+#include <QFileInfo>
+#include <QRegularExpression>
+
 #include <cstdio>
+
+QString ShellQuoted(const QString &text)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./:=+-]+$"));
+    if (plain.match(text).hasMatch())
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
+    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
 
 bool parseSafetyOptions(const CliArgs &args, bool write, CliSafetyOptions *out, QString *error)
 {
@@ -57,8 +71,8 @@ bool parseFlipStored(const QString &text, int *address, int *mask)
     return true;
 }
 
-CliTransferSafety::CliTransferSafety(LinkEngine &engine, const CliSafetyOptions &options)
-    : engine_(engine), backups_(engine)
+CliTransferSafety::CliTransferSafety(LinkEngine &engine, const CliSafetyOptions &options, const QString &portName)
+    : engine_(engine), backups_(engine), portName_(portName)
 {
     backups_.setFolder(options.backupDir);
     engine.setVerifyAfterWrite(options.verify);
@@ -86,5 +100,35 @@ int CliTransferSafety::cancelledExit() const
                      "(up to %s) hold the new data\n",
                      last, qPrintable(StoredDiff::BlockPlace(last & ~0xF, Image().header.model.bandMode)));
     }
+    if (o.writtenBytes > 0)
+        printRestoreHint(portName_);
     return kCancelledExit;
+}
+
+void CliTransferSafety::printRestoreHint(const QString &port) const
+{
+    const QString previous = backups_.previousOfLastWrite();
+    if (previous.isEmpty() || !QFileInfo::exists(previous))
+        return;
+    std::fprintf(stderr,
+                 "tarven-cli: what the radio held before is in the radio history; to restore it:\n"
+                 "  tarven-cli write --port %s --in %s\n",
+                 qPrintable(ShellQuoted(port)), qPrintable(ShellQuoted(previous)));
+}
+
+void CliTransferSafety::reportWrite(bool success) const
+{
+    const LinkOutcome &o = engine_.lastOutcome();
+    if (o.cancelled)
+        return;
+    if (!success) {
+        if (o.writtenBytes <= 0)
+            return;   // the engine's message said why; the radio is unchanged
+        std::fprintf(stderr, "tarven-cli: %s\n",
+                     qPrintable(RadioHoldsText(o, Image().header.model.bandMode)));
+        printRestoreHint(portName_);
+        return;
+    }
+    if (const auto entry = backups_.lastEntry(); entry && entry->kind != HistoryKind::Read)
+        std::fprintf(stderr, "tarven-cli: receipt kept in the radio history: %s\n", qPrintable(entry->path));
 }

@@ -5,6 +5,7 @@
 #include "RadioImage.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -15,12 +16,43 @@ namespace BackupStore {
 
 namespace {
 constexpr int kSerialChars = 32;
+constexpr int kSequenceDigits = 6;
 
-const QRegularExpression &namePattern()
+// Numbered names: "000042-20261208-093015-read-cb[-SERIAL].dat".
+const QRegularExpression &numberedPattern()
 {
-    static const QRegularExpression re(
-        QStringLiteral("^(\\d{8}-\\d{6})-(read|write)-(cb|hf|ham)(-[A-Za-z0-9_][A-Za-z0-9_-]*)?\\.dat$"));
+    static const QRegularExpression re(QStringLiteral(
+        "^(\\d{1,15})-(\\d{8}-\\d{6})-(read|write|restore)-(cb|hf|ham)(?:-([A-Za-z0-9_][A-Za-z0-9_-]*))?\\.dat$"));
     return re;
+}
+
+// Names of earlier releases: "20261208-093015-read-cb[-SERIAL][-N].dat", where "-N"
+// marks a second copy in the same second.
+const QRegularExpression &earlierPattern()
+{
+    static const QRegularExpression re(QStringLiteral(
+        "^(\\d{8}-\\d{6})-(read|write)-(cb|hf|ham)(?:-([A-Za-z0-9_][A-Za-z0-9_-]*))?\\.dat$"));
+    return re;
+}
+
+Kind kindOf(const QString &word)
+{
+    return word == QLatin1String("write") ? Kind::Write : word == QLatin1String("restore") ? Kind::Restore : Kind::Read;
+}
+
+QString kindWord(Kind kind)
+{
+    switch (kind) {
+    case Kind::Read: return QStringLiteral("read");
+    case Kind::Write: return QStringLiteral("write");
+    case Kind::Restore: return QStringLiteral("restore");
+    }
+    return QStringLiteral("read");
+}
+
+int bandOf(const QString &word)
+{
+    return word == QLatin1String("hf") ? 1 : word == QLatin1String("ham") ? 2 : 0;
 }
 
 QString safeSerial(const QString &serial)
@@ -37,14 +69,17 @@ QString safeSerial(const QString &serial)
     return out;
 }
 
-// A name not used yet in `folder`: the plain name, else "-2", "-3"... before ".dat".
-QString freshPath(const QDir &folder, const QString &name)
+// The entries of `folder` as the directory lists them, links included: a name that is
+// taken by anything (even a dangling link) is not ours to use or to count.
+QFileInfoList ourFiles(const QString &folder)
 {
-    QString candidate = name;
-    const QString stem = name.chopped(4);
-    for (int n = 2; folder.exists(candidate); ++n)
-        candidate = stem + QStringLiteral("-%1.dat").arg(n);
-    return folder.filePath(candidate);
+    QFileInfoList ours;
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::NoSymLinks | QDir::Hidden);
+    for (const QFileInfo &fi : entries) {
+        if (IsBackupName(fi.fileName()) && fi.size() == kDataFileBytes)
+            ours << fi;
+    }
+    return ours;
 }
 } // namespace
 
@@ -57,75 +92,111 @@ QString DefaultFolder()
     return base + QStringLiteral("/tarven/backups");
 }
 
-QString FileName(const QDateTime &when, Kind kind, int band, const QString &serial)
+QString FileName(qint64 sequence, const QDateTime &when, Kind kind, int band, const QString &serial)
 {
-    QString name = when.toString(QStringLiteral("yyyyMMdd-HHmmss"))
-        + (kind == Kind::Read ? QStringLiteral("-read-") : QStringLiteral("-write-")) + BandName(band).toLower();
+    QString name = QStringLiteral("%1-").arg(std::max<qint64>(sequence, 1), kSequenceDigits, 10, QLatin1Char('0'))
+        + when.toString(QStringLiteral("yyyyMMdd-HHmmss")) + QLatin1Char('-') + kindWord(kind) + QLatin1Char('-')
+        + BandName(band).toLower();
     const QString tail = safeSerial(serial);
     if (!tail.isEmpty())
         name += QLatin1Char('-') + tail;
     return name + QStringLiteral(".dat");
 }
 
+NameParts ParseName(const QString &fileName)
+{
+    NameParts p;
+    const QString timeFormat = QStringLiteral("yyyyMMdd-HHmmss");
+    QRegularExpressionMatch m = numberedPattern().match(fileName);
+    if (m.hasMatch()) {
+        p.sequence = m.captured(1).toLongLong();
+        if (p.sequence < 1)
+            return p;
+        p.when = QDateTime::fromString(m.captured(2), timeFormat);
+        p.kind = kindOf(m.captured(3));
+        p.band = bandOf(m.captured(4));
+        p.serial = m.captured(5);
+        p.ok = true;
+        return p;
+    }
+    m = earlierPattern().match(fileName);
+    if (!m.hasMatch())
+        return p;
+    p.when = QDateTime::fromString(m.captured(1), timeFormat);
+    p.kind = kindOf(m.captured(2));
+    p.band = bandOf(m.captured(3));
+    p.serial = m.captured(4);
+    p.ok = true;
+    return p;
+}
+
 bool IsBackupName(const QString &fileName)
 {
-    return namePattern().match(fileName).hasMatch();
+    return ParseName(fileName).ok;
 }
 
 QStringList Backups(const QString &folder)
 {
-    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::NoSymLinks | QDir::Hidden);
-    QFileInfoList ours;
-    for (const QFileInfo &fi : entries) {
-        if (IsBackupName(fi.fileName()) && fi.size() == kDataFileBytes)
-            ours << fi;
-    }
-    // The name starts with the time to the second; within one second the file's own
-    // time decides.
-    std::sort(ours.begin(), ours.end(), [](const QFileInfo &a, const QFileInfo &b) {
-        const QString ta = a.fileName().left(15), tb = b.fileName().left(15);
-        if (ta != tb)
-            return ta < tb;
-        if (a.lastModified() != b.lastModified())
-            return a.lastModified() < b.lastModified();
-        // "name.dat" was made before "name-2.dat", and "-2" before "-10".
-        const QString na = a.completeBaseName(), nb = b.completeBaseName();
-        if (na.size() != nb.size())
-            return na.size() < nb.size();
-        return na < nb;
+    struct Item {
+        NameParts parts;
+        QString path;
+    };
+    QList<Item> items;
+    for (const QFileInfo &fi : ourFiles(folder))
+        items.append({ParseName(fi.fileName()), fi.filePath()});
+    std::sort(items.begin(), items.end(), [](const Item &a, const Item &b) {
+        if (a.parts.sequence != b.parts.sequence)
+            return a.parts.sequence < b.parts.sequence;
+        if (a.parts.when != b.parts.when)
+            return a.parts.when < b.parts.when;
+        // Within one second of an earlier release, a copy's "-2", "-3"... came after the
+        // plain name and "-10" after "-9": the shorter name is the older.
+        if (a.path.size() != b.path.size())
+            return a.path.size() < b.path.size();
+        return a.path < b.path;
     });
     QStringList paths;
-    for (const QFileInfo &fi : ours)
-        paths << fi.filePath();
+    for (const Item &i : items)
+        paths << i.path;
     return paths;
 }
 
-int Prune(const QString &folder, int keep)
+qint64 NextSequence(const QString &folder)
 {
-    const QStringList ours = Backups(folder);
-    int removed = 0;
-    for (int i = 0; i < ours.size() - std::max(keep, 0); ++i)
-        removed += QFile::remove(ours.at(i)) ? 1 : 0;
-    return removed;
+    qint64 highest = 0;
+    // Every numbered name counts here, whatever its size or file type, so a new copy
+    // never takes a number something in the folder already carries.
+    const QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString &name : names) {
+        const NameParts p = ParseName(name);
+        if (p.ok)
+            highest = std::max(highest, p.sequence);
+    }
+    return highest + 1;
 }
 
-SaveResult Save(const QString &folder, const RadioImage &img, Kind kind, const QString &serial, const QDateTime &when,
-           int keep)
+bool WriteNew(const QString &folder, const QString &fileName, const RadioImage &img, QString *error)
 {
-    SaveResult result;
-    QDir dir(folder);
-    if (folder.isEmpty() || !dir.mkpath(QStringLiteral("."))) {
-        result.error = QStringLiteral("%1: the folder cannot be created").arg(folder);
-        return result;
+    const QString path = QDir(folder).filePath(fileName);
+    QFile f(path);
+    // NewOnly creates the file or fails: it never opens an existing file, and never
+    // follows a symbolic link, dangling or not.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+        if (error)
+            *error = path + QStringLiteral(": ") + f.errorString();
+        return false;
     }
-    result.path = freshPath(dir, FileName(when, kind, img.header.model.bandMode, serial));
-    if (!WriteImageFile(result.path, img, &result.error)) {
-        result.error = result.path + QStringLiteral(": ") + result.error;
-        return result;
+    const QByteArray bytes = img.toBytes();
+    const bool written = f.write(bytes) == bytes.size() && f.flush();
+    if (!written) {
+        if (error)
+            *error = path + QStringLiteral(": ") + f.errorString();
+        f.close();
+        f.remove();
+        return false;
     }
-    result.ok = true;
-    result.removed = Prune(folder, keep);
-    return result;
+    f.close();
+    return true;
 }
 
 } // namespace BackupStore

@@ -5,49 +5,52 @@
 
 struct RadioImage;
 
-// Copies of radio images kept before they are lost: the image read from a radio before
-// it replaces the document, and the image about to be written before it replaces the
-// radio's memory. Each copy is a data file named so that the names sort by time and say
-// what they hold:
+// The files of the backup folder: copies of radio images kept before they are lost (the
+// image a read brought, the image a write sent). Each copy is a data file whose name
+// says in which order it was made, when, and what it holds:
 //
-//     20261208-093015-read-cb.dat
-//     20261208-093502-write-ham-TV2-0001234.dat      (serial number, when known)
+//     000042-20261208-093015-read-cb.dat
+//     000043-20261208-093502-write-ham-TV2-0001234.dat      (serial number, when known)
 //
-// Only files with such a name and the size of a data file count as ours; anything else
-// in the folder is never touched, and of ours the newest kBackupsKept stay.
+// The leading number counts up in the folder, so the order in which copies were made
+// never depends on the clock (a clock set back must not make a new copy look old).
+// Names of earlier releases, without that number ("20261208-093015-read-cb.dat"), still
+// count as ours and as older than every numbered one. Only files with such a name and
+// the size of a data file count; anything else in the folder is never touched.
 namespace BackupStore {
 
 constexpr int kBackupsKept = 500;
 
-enum class Kind { Read, Write };
+enum class Kind { Read, Write, Restore };
 
 // $XDG_DATA_HOME/tarven/backups, or ~/.local/share/tarven/backups when it is unset.
 QString DefaultFolder();
 
-// The file name of a backup taken at `when` (local time). `serial` is left out when
-// empty; characters that do not belong in a file name become "_".
-QString FileName(const QDateTime &when, Kind kind, int band, const QString &serial = QString());
+// The file name of copy number `sequence` taken at `when` (local time). `serial` is left
+// out when empty; characters that do not belong in a file name become "_".
+QString FileName(qint64 sequence, const QDateTime &when, Kind kind, int band, const QString &serial = QString());
 
-// True for a name FileName could have produced (with a "-2", "-3"... before ".dat" for
-// a second backup in the same second).
+// What a name of ours says; `ok` false for any other name.
+struct NameParts {
+    bool ok = false;
+    qint64 sequence = 0;     // 0 for the names of earlier releases
+    QDateTime when;          // local time, to the second
+    Kind kind = Kind::Read;
+    int band = 0;
+    QString serial;          // as written in the name
+};
+NameParts ParseName(const QString &fileName);
 bool IsBackupName(const QString &fileName);
 
-// Our backups in `folder`, oldest first (paths).
+// Our copies in `folder`, oldest first: numbered ones by their number, earlier releases'
+// by the time in their name and their repeat count.
 QStringList Backups(const QString &folder);
 
-struct SaveResult {
-    bool ok = false;
-    QString path;      // the file written
-    QString error;     // why nothing was written
-    int removed = 0;   // old backups removed to keep the limit
-};
+// The number the next copy in `folder` gets: one more than the highest there.
+qint64 NextSequence(const QString &folder);
 
-// Writes `img` as a data file into `folder` (created when missing) under a fresh name,
-// then keeps the newest `keep` of our backups there.
-SaveResult Save(const QString &folder, const RadioImage &img, Kind kind, const QString &serial = QString(),
-           const QDateTime &when = QDateTime::currentDateTime(), int keep = kBackupsKept);
-
-// Removes our oldest backups in `folder` until `keep` remain; returns how many went.
-int Prune(const QString &folder, int keep = kBackupsKept);
+// Writes `img` as a new file `fileName` in `folder`. Never through an existing name,
+// not even a dangling symbolic link: the file is created, or nothing is written.
+bool WriteNew(const QString &folder, const QString &fileName, const RadioImage &img, QString *error);
 
 } // namespace BackupStore

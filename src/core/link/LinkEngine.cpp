@@ -586,7 +586,7 @@ void LinkEngine::askRetry()
     Answer answer;
     {
         PromptScope scope(inPrompt_);
-        answer = prompts().ask(LangText(9008), AskButtons::OkCancel, MsgIcon::Question);
+        answer = prompts().ask(retryQuestion(), AskButtons::OkCancel, MsgIcon::Question);
     }
     if (portLostDuringPrompt())
         return;
@@ -698,11 +698,13 @@ void LinkEngine::endOnPortFailure()
     const QString reason = portFailure_.isEmpty() ? port_.errorString() : portFailure_;
     if (LinkTrace *t = port_.trace())
         t->note(QStringLiteral("device lost: %1").arg(reason));
-    const bool partialWrite = s.LinkOperation == LinkWrite && s.WriteState >= 4;
+    // A write that sent data (or is being read back) has changed the radio: say how.
+    const bool radioChanged = verifying_ || (s.LinkOperation == LinkWrite && outcome_.writtenBytes > 0);
     QString text = LangText(9066) + QStringLiteral("\r\n") + port_.portName() + QStringLiteral(": ")
         + LangText(30003);
-    if (partialWrite)
-        text += QStringLiteral("\r\n") + LangText(30004);
+    if (radioChanged)
+        text += QStringLiteral("\r\n") + RadioHoldsText(outcome_, Image().header.model.bandMode)
+            + QStringLiteral("\r\n") + LangText(30004);
     finish(false);
     prompts().message(text, MsgIcon::Critical);
 }

@@ -117,6 +117,7 @@ private:
     bool beginVerify();
     bool settleOutcome(bool success);
     void reportOutcome(int operation, bool success);
+    QString retryQuestion() const;
 
     MSComm1 &port_;
     LinkUi &ui_;

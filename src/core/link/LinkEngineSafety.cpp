@@ -107,3 +107,16 @@ void LinkEngine::reportOutcome(int operation, bool success)
     if (!outcome_.differences.isEmpty())
         prompts().message(ListMessage(LangText(30115), outcome_.differences, kShownDifferences), MsgIcon::Critical);
 }
+
+// The question after a block failed all its tries. During a write it says what the
+// radio holds by now; during the read back of a verified write, that the write itself
+// is complete and only its check failed.
+QString LinkEngine::retryQuestion() const
+{
+    const int band = Image().header.model.bandMode;
+    if (verifying_)
+        return LangText(30821) + QStringLiteral("\r\n\r\n") + RadioHoldsText(outcome_, band);
+    if (Link().LinkOperation == LinkWrite && outcome_.writtenBytes > 0)
+        return LangText(9008) + QStringLiteral("\r\n\r\n") + RadioHoldsText(outcome_, band);
+    return LangText(9008);
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <QStringList>
 
 // How the last read or write ended beyond success or failure: whether the user
@@ -12,3 +13,8 @@ struct LinkOutcome {
     bool verified = false;       // the radio was read back and holds what was sent
     QStringList differences;     // where it does not, in the user's words
 };
+
+// What the radio holds after a write that did not end verified, in the user's words:
+// unchanged, a partial write up to an address and its place (channel, setting), the
+// whole new image unchecked, or checked with differences. Empty for a verified write.
+QString RadioHoldsText(const LinkOutcome &outcome, int band);

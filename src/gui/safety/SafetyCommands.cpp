@@ -13,7 +13,6 @@
 #include "RadioImage.h"
 #include "ReadImage.h"
 #include "RunSettings.h"
-#include "StoredDiff.h"
 #include "TransferBackups.h"
 #include "UiChildWindows.h"
 #include "UiLinkFront.h"
@@ -166,8 +165,12 @@ void SafetyCommands::showCaptions()
 void SafetyCommands::openBackup()
 {
     const QString path = chooseBackupFile(backupFolder());
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openBackupFile(path);
+}
+
+void SafetyCommands::openBackupFile(const QString &path)
+{
     FileChooser &previous = fileChooser();
     ChosenFile chosen(path, previous);
     setFileChooser(&chosen);
@@ -257,26 +260,8 @@ void SafetyCommands::showComparison(const RadioImage &other, const QString &othe
 
 void SafetyCommands::reportCancel(int operation)
 {
-    if (operation != LinkWrite) {
+    // A cancelled write is told by HistoryCommands, with what the radio holds and the
+    // offer to restore what it held before.
+    if (operation != LinkWrite)
         main_->statusBar()->showMessage(LangText(30111), kStatusMessageMs);
-        return;
-    }
-    const int written = main_->linkEngine()->lastOutcome().writtenBytes;
-    QString text;
-    if (written <= 0) {
-        text = LangText(30113);
-    } else if (written >= kTransferBytes) {
-        text = LangText(30114);
-    } else {
-        const int last = written - 1;
-        text = LangText(30112)
-                   .arg(QStringLiteral("%1").arg(last, 4, 16, QLatin1Char('0')).toUpper(),
-                        StoredDiff::BlockPlace(last & ~0xF, Image().header.model.bandMode));
-    }
-    text += QStringLiteral("\r\n\r\n") + LangText(30130);
-    // Asked once the engine has finished reporting, so a new write starts from idle.
-    QTimer::singleShot(0, this, [this, text] {
-        if (prompts().ask(text, AskButtons::YesNo, MsgIcon::Warning) == Answer::Yes)
-            main_->linkEngine()->StartWrite(LinkEngine::Confirm::Given);
-    });
 }

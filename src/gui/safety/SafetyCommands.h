@@ -36,6 +36,9 @@ public:
 
     // The commands.
     void openBackup();
+    void openBackupFile(const QString &path);   // as an untitled document
+    // `fromRadio`: the document is compared as a read would leave it (ComparableWithRead).
+    void showComparison(const RadioImage &other, const QString &otherName, bool fromRadio);
     void compareWithFile();
     void compareWithRadio();
     void chooseBackupFolder();
@@ -47,13 +50,12 @@ public:
     std::function<QString(const QString &current)> chooseFolder;
 
     FrmCompare *compareWindow() const { return compare_; }
+    TransferBackups *history() const { return backups_; }
 
 private:
     void addMenuEntries();
     QAction *addEntry(QMenu *menu, const char *name, int captionId, QAction *before);
     void showCaptions();
-    // `fromRadio`: the document is compared as a read would leave it (ComparableWithRead).
-    void showComparison(const RadioImage &other, const QString &otherName, bool fromRadio);
     void reportCancel(int operation);
 
     frmMain *main_;

@@ -9,6 +9,7 @@
 #include "ModFun.h"
 #include "Models.h"
 #include "RunSettings.h"
+#include "HistoryCommands.h"
 #include "SafetyCommands.h"
 #include "UiAppIcon.h"
 #include "UiChildWindows.h"
@@ -54,7 +55,8 @@ frmMain::frmMain(QWidget *parent)
     buildStatusBar();
     buildTimers();
     buildLink();
-    new SafetyCommands(this);   // backups, verify, cancel, compare
+    auto *safety = new SafetyCommands(this);   // backups, verify, cancel, compare
+    new HistoryCommands(this, safety);         // radio history, what a write changes, restores
     SetMdiArea(mdi_);
     chEdit_ = new ChannelEditCommands(this);
     new ChannelFileCommands(this);

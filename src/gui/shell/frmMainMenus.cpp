@@ -95,6 +95,11 @@ const MenuRow kMenuRows[] = {
     {Kind::Entry, "mnuFleet", 31100, nullptr, nullptr, false, false, &frmMain::mnuFleet_Click},
     {Kind::EndMenu, nullptr, 0, nullptr, nullptr, false, false, nullptr},
 
+    // The radio history; its commands are connected by HistoryCommands (gui/radiohistory).
+    {Kind::Menu, "mnuHistory", 30801, nullptr, nullptr, false, false, nullptr},
+    {Kind::Entry, "mnuRadioHistory", 30800, nullptr, nullptr, false, false, nullptr},
+    {Kind::EndMenu, nullptr, 0, nullptr, nullptr, false, false, nullptr},
+
     {Kind::Menu, "mnuSet", 10400, nullptr, nullptr, false, false, nullptr},
     {Kind::Entry, "mnuComm", 10401, nullptr, nullptr, false, false, &frmMain::mnuComm_Click},
     {Kind::Entry, "mnuLanguage", 10402, nullptr, nullptr, false, false, &frmMain::mnuLanguage_Click},

@@ -12,6 +12,7 @@
 #include "MSComm1.h"
 #include "ModFun.h"
 #include "RunSettings.h"
+#include "HistoryCommands.h"
 #include "SafetyCommands.h"
 #include "UiChildWindows.h"
 #include "FrmProgress.h"
@@ -69,7 +70,8 @@ void frmMain::mnuWriteToRadio_Click()
 void frmMain::WaitSaveDataTimer_Timer()
 {
     timer(QStringLiteral("WaitSaveDataTimer"))->stop();
-    engine_->StartWrite();
+    // Through the radio history: what the write will change is shown first.
+    findChild<HistoryCommands *>()->startWrite();
 }
 
 void frmMain::MnuLocalInfo_Click()
@@ -85,6 +87,8 @@ void frmMain::ReadRMGDataFromRadio()
 
 void frmMain::onLinkFinished(int operation, bool success)
 {
+    if (findChild<HistoryCommands *>()->takeOverFinished(operation, success))
+        return;   // a step before a write: identifying the radio, reading what it holds
     if (findChild<SafetyCommands *>()->takeOverFinished(operation, success))
         return;   // a read for comparing leaves the document as it is
     if (!success)

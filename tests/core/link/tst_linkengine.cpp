@@ -2,7 +2,18 @@
 // password block and the identification, a write block out of tries with the restart
 // after OK and the end after Cancel, the version question, a radio that refuses a frame
 // for ever, and a cable pulled in the middle of a write.
+#include "LinkOutcome.h"
 #include "LinkRig.h"
+
+namespace {
+// The retry question of a write whose radio stopped answering at `address`.
+QString stalledAt(int address)
+{
+    LinkOutcome partial;
+    partial.writtenBytes = address;
+    return LangText(9008) + QStringLiteral("\r\n\r\n") + RadioHoldsText(partial, Image().header.model.bandMode);
+}
+} // namespace
 
 class TestLinkEngine : public QObject {
     Q_OBJECT
@@ -16,7 +27,9 @@ private slots:
         rig.radio.sendAgainAt[0x0200] = 1000000;
         QVERIFY(rig.engine.StartWrite(LinkEngine::Confirm::Given));
         QVERIFY(!rig.waitResult());
-        QCOMPARE(rig.answers.questions, QStringList{LangText(9008)});
+        // The question says how much of the new data the radio holds by now.
+        QCOMPARE(rig.answers.questions, QStringList{stalledAt(0x0200)});
+        QVERIFY(rig.answers.questions.first().contains(QStringLiteral("01FF")));
         const int tries = 1 + kBlockRetries;
         QCOMPARE(writesOf(rig.radio, 0x0200), tries * LinkEngine::kMaxSendAgainInARow);
         QTRY_COMPARE(rig.radio.commands().last(), LinkFrames::endCommand());
@@ -59,7 +72,7 @@ private slots:
         rig.answers.answers << Answer::Ok;
         QVERIFY(rig.engine.StartWrite(LinkEngine::Confirm::Given));
         QVERIFY(rig.waitResult());
-        QCOMPARE(rig.answers.questions, QStringList{LangText(9008)});
+        QCOMPARE(rig.answers.questions, QStringList{stalledAt(0x0300)});
         QCOMPARE(rig.radio.countOf('P'), 2);
         QCOMPARE(writesOf(rig.radio, 0x0000), 2);
         QCOMPARE(rig.radio.memory, LinkRig::packed(Image()));

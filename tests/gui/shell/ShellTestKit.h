@@ -42,6 +42,10 @@ struct ShellInstall {
     explicit ShellInstall(int language = 1)
     {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.parentDir() + QStringLiteral("/config"));
+        // A write asks its plain question here; reading the radio first to show what
+        // will change has tests of its own (tests/gui/radiohistory).
+        QSettings(QStringLiteral("tarven"), QCoreApplication::applicationName())
+            .setValue(QStringLiteral("Settings/ReadBeforeWrite"), false);
         RunStartupSteps();
         SetLanguage(language);
         Run().ShownLanguageId = language;

@@ -86,7 +86,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(main()->linkFront()->progressWindow(), kOperationMs);
         FrmProgress *progress = main()->linkFront()->progressWindow();
         QCOMPARE(statusPanel()->text(), progress->findChild<QLabel *>(QStringLiteral("LabelPhase"))->text());
-        QCOMPARE(statusPanel()->text(), LangText(30108));
+        // Writing, or already checking what the radio stored: a fast radio may be that far.
+        QVERIFY2(statusPanel()->text() == LangText(30108) || statusPanel()->text() == LangText(30109),
+                 qPrintable(statusPanel()->text()));
         windowpictures::save(main(), QStringLiteral("feedback_transfer_status_") + suffix);
         QTRY_VERIFY_WITH_TIMEOUT(!shell->answers->messages.isEmpty(), kOperationMs);
         QCOMPARE(statusPanel()->text(), LangText(12011));

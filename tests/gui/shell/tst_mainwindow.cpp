@@ -87,7 +87,7 @@ private slots:
         QStringList bar;
         for (QAction *a : main->menuBar()->actions())
             bar << a->objectName();
-        QCOMPARE(bar, QStringList({"mnuFile", "mnuModel", "MnuCHEdit", "mnuEdit", "mnuProgram", "mnuSet", "mnuView",
+        QCOMPARE(bar, QStringList({"mnuFile", "mnuModel", "MnuCHEdit", "mnuEdit", "mnuProgram", "mnuHistory", "mnuSet", "mnuView",
                                    "mnuWindow", "mnuHelp"}));
     }
 

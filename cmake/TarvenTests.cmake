@@ -26,8 +26,11 @@ function(tarven_add_test source support)
   tarven_precompile(${name} REUSE_FROM ${support})   # one precompiled header for all
   add_dependencies(${name} tarven_dist tarven-cli tarven)
   add_test(NAME ${name} COMMAND ${name})
+  # Each test keeps its backups, settings and support cache in a folder of its own in
+  # the build tree: never in the user's home, never shared with a test running beside it.
+  set(home ${CMAKE_BINARY_DIR}/test-home/${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 300
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TARVEN_PROGRAM_DIR=${TARVEN_PROGRAM_DIR};QT_ASSUME_STDERR_HAS_CONSOLE=1")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TARVEN_PROGRAM_DIR=${TARVEN_PROGRAM_DIR};QT_ASSUME_STDERR_HAS_CONSOLE=1;XDG_DATA_HOME=${home}/data;XDG_CACHE_HOME=${home}/cache;XDG_CONFIG_HOME=${home}/config")
 endfunction()
 
 foreach(library core cli gui)

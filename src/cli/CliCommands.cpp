@@ -62,7 +62,7 @@ const QList<CliCommand> &CliCommands()
         {"history", "List the radio history kept in the backup folder, by radio.", {}, names({"dir", "json"}), {},
          runHistoryCommand},
         {"fleet", "Write one data file into many radios, each checked and logged by serial number.",
-         names({"in", "port", "log"}), names({"count", "next", "skip-done", "per-radio", "password", "trace"}), {},
+         names({"in", "port", "log"}), names({"count", "next", "skip-done", "per-radio", "password", "trace", "backup-dir", "no-backup"}), {},
          runFleetCommand},
         {"simulate", "Serve a simulated radio on a pseudo-terminal (its path is the first line printed).", {},
          names({"band", "image", "echo", "password", "firmware", "pace", "flip-stored", "silent-at", "bad-read-at", "fleet",

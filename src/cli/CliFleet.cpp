@@ -2,11 +2,13 @@
 
 #include "CliOutputPath.h"
 #include "CliSignals.h"
+#include "CliTransferSafety.h"
 #include "CliUsage.h"
 #include "ControlChars.h"
 #include "DataFile.h"
 #include "FleetLog.h"
 #include "FleetRadioValues.h"
+#include "FleetReceipts.h"
 #include "FleetSession.h"
 #include "LangText.h"
 #include "LinkState.h"
@@ -79,6 +81,11 @@ int runFleetCommand(const CliArgs &args)
     else if (!next.isEmpty() && next != QLatin1String("enter"))
         return usageError(QStringLiteral("--next is enter or auto"));
     options.skipDone = args.contains(QStringLiteral("--skip-done"));
+    // Each radio written leaves a receipt in the radio history, as a write does.
+    CliSafetyOptions safety;
+    QString usage;
+    if (!parseSafetyOptions(args, false, &safety, &usage))
+        return usageError(usage);
     // The log is appended to: never a device, a folder or one of the command's own files.
     QStringList others{in};
     if (!perRadio.isEmpty())
@@ -120,6 +127,8 @@ int runFleetCommand(const CliArgs &args)
     }
     if (!perRadio.isEmpty())
         session.setValuesTable(&values);
+    if (!safety.backupDir.isEmpty())
+        session.setReceiptRecorder(HistoryReceiptRecorder(safety.backupDir));
 
     QEventLoop loop;
     QObject::connect(&session, &FleetSession::stageChanged, &loop, [&](FleetSession::Stage stage) {

@@ -6,6 +6,9 @@
 #include "CsvTable.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -96,7 +99,8 @@ private slots:
     {
         Fixture fx;
         Simulator radio({"--fleet", "4", "--fleet-fault", "2:verify,3:band"});
-        const CliResult r = fx.fleet(radio, {"--count", "4", "--next", "auto"});
+        const QString history = fx.tmp.filePath(QStringLiteral("history"));
+        const CliResult r = fx.fleet(radio, {"--count", "4", "--next", "auto", "--backup-dir", history});
         QCOMPARE(r.code, 1);   // not every radio ended verified
         const QList<QStringList> rows = logRows(fx.log);
         QCOMPARE(rows.size(), 4);
@@ -112,6 +116,22 @@ private slots:
         QVERIFY(r.out.contains("Radios that did not end verified:"));
         QVERIFY(r.out.contains(rows.at(1).at(Serial).toLatin1()));
         QVERIFY(r.out.contains(rows.at(2).at(Serial).toLatin1()));
+
+        // Every radio written left a receipt in the radio history under its serial
+        // number; the refused one left none.
+        const CliResult listed = cli({"history", "--json", "--dir", history});
+        QCOMPARE(listed.code, 0);
+        const QJsonArray entries = QJsonDocument::fromJson(listed.out).object().value(QStringLiteral("entries")).toArray();
+        QStringList receipts;
+        for (const QJsonValue &v : entries) {
+            const QJsonObject e = v.toObject();
+            receipts << e.value(QStringLiteral("serial")).toString() + QLatin1Char(' ')
+                    + e.value(QStringLiteral("kind")).toString() + QLatin1Char(' ')
+                    + e.value(QStringLiteral("result")).toString();
+        }
+        QCOMPARE(receipts, (QStringList{rows.at(0).at(Serial) + QStringLiteral(" verified-write verified"),
+                                        rows.at(1).at(Serial) + QStringLiteral(" write differences"),
+                                        rows.at(3).at(Serial) + QStringLiteral(" verified-write verified")}));
     }
 
     void skipDoneRefusesASerialTheLogHoldsAsVerified()
@@ -140,7 +160,7 @@ private slots:
         const QString values = fx.tmp.filePath(QStringLiteral("values.csv"));
         QFile f(values);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("serial,channels,RxTone\r\nTV2-0001235,EU 3,67.0\r\nTV2-0001236,EU 3,12.3\r\n");
+        f.write("serial,channels,RxTone\r\nTV2-0001235,EU 3..EU 4,67.0\r\nTV2-0001236,EU 3,12.3\r\n");
         f.close();
         Simulator radio({"--fleet", "3"});
         const CliResult r = fx.fleet(radio, {"--count", "3", "--next", "auto", "--per-radio", values});
@@ -149,7 +169,7 @@ private slots:
         QCOMPARE(rows.at(0).at(Result), QStringLiteral("verified"));
         QVERIFY(rows.at(0).at(ValuesSet).isEmpty());
         QCOMPARE(rows.at(1).at(Result), QStringLiteral("verified"));
-        QCOMPARE(rows.at(1).at(ValuesSet), QStringLiteral("EU 3: RxTone=67.0"));
+        QCOMPARE(rows.at(1).at(ValuesSet), QStringLiteral("EU 3..EU 4: RxTone=67.0"));   // a list as edit takes it
         QVERIFY(rows.at(1).at(Hash) != rows.at(0).at(Hash));   // another image went in
         // A value the channel cannot take refuses that radio, before anything is written.
         QCOMPARE(rows.at(2).at(Result), QStringLiteral("refused"));

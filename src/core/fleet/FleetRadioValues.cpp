@@ -1,7 +1,7 @@
 #include "FleetRadioValues.h"
 
-#include "ChannelCsvFields.h"
-#include "ChannelRowApply.h"
+#include "ChannelBulkEdit.h"
+#include "ChannelSelection.h"
 #include "CsvTable.h"
 #include "RadioImage.h"
 
@@ -87,23 +87,22 @@ QString ApplyFleetChannelValues(const FleetRadioValues &values)
 {
     if (values.isEmpty())
         return QString();
+    // The columns become the NAME=VALUE settings of `tarven-cli edit`, the "channels"
+    // cell its channel list: the same names, lists, checks and reasons.
+    QStringList assignments;
+    for (const auto &v : values.values)
+        assignments << v.first + QLatin1Char('=') + v.second;
     QHash<QString, QString> cells;
-    for (const auto &v : values.values) {
-        const int field = FieldIndexByName(v.first);
-        if (field < 0)
-            return QStringLiteral("%1 is no column of the channel table").arg(v.first);
-        cells.insert(FieldName(ChannelField(field)), v.second);
-    }
+    QString error;
+    if (!ParseChannelSettings(assignments, &cells, &error))
+        return error;
     if (values.channels.isEmpty())
         return QStringLiteral("the values need a channel (column \"channels\")");
-    const int band = Image().header.model.bandMode;
-    for (const QString &label : values.channels.split(QLatin1Char(','))) {
-        const int number = ChannelOfLabel(label.trimmed(), band);
-        if (number < 0)
-            return QStringLiteral("%1 names no channel").arg(label.trimmed());
-        const QString refused = ApplyChannelRow(cells, number);
-        if (!refused.isEmpty())
-            return label.trimmed() + QStringLiteral(": ") + refused;
-    }
+    QList<int> numbers;
+    if (!ParseChannelSelection(values.channels, Image().header.model.bandMode, &numbers, &error))
+        return error;
+    const BulkEditOutcome outcome = ApplyChannelSettings(cells, numbers, RefusedChannels::CancelAll);
+    if (!outcome.refusals.isEmpty())
+        return outcome.refusalReport(Image().header.model.bandMode).replace(QLatin1Char('\n'), QStringLiteral("; "));
     return QString();
 }

@@ -14,7 +14,7 @@
 //   TV2-0001234,A-1,27.125,67.0
 //
 // Column "serial" is required; "channels" names the channels the channel columns go to
-// (as the grid and `tarven-cli edit` name them: "A-1", "EU 5", "MEM 1", a comma list);
+// (a list as `tarven-cli edit --channels` takes it: "A-1", "EU 5", "MEM 1", "A-1..A-5");
 // every other column is a NAME of `tarven-cli edit --set NAME=VALUE`, its cell the VALUE.
 // An empty cell sets nothing. A serial number that is not in the table gets the image
 // as it is.
@@ -42,6 +42,7 @@ private:
 // an empty text when all were stored, else the reason (the caller restores the image).
 using FleetValuesApplier = std::function<QString(const FleetRadioValues &values)>;
 
-// The applier used when none is set: channel columns of the channel table, stored into
-// each channel of "channels" as typing into the grid would store them.
+// The applier used when none is set: the columns as `tarven-cli edit --set` settings,
+// stored into the channels of "channels" as that command stores them; any refused
+// channel leaves the image as it was.
 QString ApplyFleetChannelValues(const FleetRadioValues &values);

@@ -1,5 +1,6 @@
 #include "FrmFleet.h"
 
+#include "FleetReceipts.h"
 #include "LangText.h"
 #include "ModBeep.h"
 #include "Models.h"
@@ -303,6 +304,8 @@ bool FrmFleet::startSession()
     session_ = std::make_unique<FleetSession>(log_, options);
     if (!valuesPath.isEmpty())
         session_->setValuesTable(&values_);
+    if (!historyFolder_.isEmpty())
+        session_->setReceiptRecorder(HistoryReceiptRecorder(historyFolder_));
     connect(session_.get(), &FleetSession::stageChanged, this, &FrmFleet::onStage);
     connect(session_.get(), &FleetSession::radioLogged, this, &FrmFleet::onLogged);
     connect(session_.get(), &FleetSession::finished, this, &FrmFleet::onFinished);

@@ -37,6 +37,8 @@ public:
     void setLogPath(const QString &path);
     void setAutoNext(bool on);
     void setCount(int count);
+    // Where each radio's receipt goes: the radio history's folder; empty keeps none.
+    void setHistoryFolder(const QString &folder) { historyFolder_ = folder; }
     // The log as pages: to the printer chosen by the user, or as a PDF file.
     bool saveLogPdf(const QString &path);
     QString summaryText() const;
@@ -57,6 +59,7 @@ private:
     QString logHtml() const;
     void setRunning(bool running);
 
+    QString historyFolder_;
     QLineEdit *logEdit_ = nullptr;
     QLineEdit *valuesEdit_ = nullptr;
     QRadioButton *enterMode_ = nullptr;

@@ -14,6 +14,7 @@
 #include "RunSettings.h"
 #include "HistoryCommands.h"
 #include "SafetyCommands.h"
+#include "TransferBackups.h"
 #include "UiChildWindows.h"
 #include "FrmProgress.h"
 #include "UiLinkFront.h"
@@ -125,6 +126,7 @@ void frmMain::mnuFleet_Click()
     for (const char *name : kWriteEditors)
         CallOnLoaded(QString::fromLatin1(name), "ValidateControls");
     FrmFleet fleet(this);
+    fleet.setHistoryFolder(findChild<SafetyCommands *>()->history()->folder());
     fleet.exec();
 }
 

@@ -8,6 +8,7 @@
 #include "FleetSession.h"
 #include "FrmFleet.h"
 #include "LinkEngine.h"
+#include "RadioHistory.h"
 #include "SimulatedFleet.h"
 
 #include <QLabel>
@@ -60,6 +61,8 @@ private slots:
         FrmFleet window(shell->main.get());
         window.setLogPath(tmp.filePath(QStringLiteral("fleet-log.csv")));
         window.setCount(3);
+        const QString history = tmp.filePath(QStringLiteral("history"));
+        window.setHistoryFolder(history);
         window.show();
         auto *banner = window.findChild<QLabel *>(QStringLiteral("LabelBanner"));
         auto *detail = window.findChild<QLabel *>(QStringLiteral("LabelBannerDetail"));
@@ -107,6 +110,13 @@ private slots:
         QVERIFY(summary->toPlainText().contains(LangText(31129)));
         QVERIFY(summary->toPlainText().contains(SimulatedFleet::serialOf(2)));
         QCOMPARE(session->summary().counts[int(FleetResult::Verified)], 2);
+        // Each radio written left its receipt in the radio history.
+        QStringList receipts;
+        for (const HistoryEntry &e : RadioHistory::Entries(history))
+            receipts << e.serial + QLatin1Char(' ') + ResultWord(e.result);
+        QCOMPARE(receipts, (QStringList{SimulatedFleet::serialOf(1) + QStringLiteral(" verified"),
+                                        SimulatedFleet::serialOf(2) + QStringLiteral(" differences"),
+                                        SimulatedFleet::serialOf(3) + QStringLiteral(" verified")}));
         QVERIFY(window.findChild<QPushButton *>(QStringLiteral("CommandPdf"))->isEnabled());
         windowpictures::checkNothingCut(&window);
         windowpictures::save(&window, QStringLiteral("fleet_summary_") + suffix);

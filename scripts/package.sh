@@ -8,16 +8,21 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 dir=${1:-$root/build-package}
 "$root/scripts/setup.sh" --package
 
-# The flags Debian builds its packages with: fortified libc calls, stack protector,
-# full RELRO, immediate binding, stack-clash and control-flow protection (hardening=+all).
-# CMake reads CFLAGS/CXXFLAGS/LDFLAGS at its first
-# configure only, hence a build folder of its own.
+# The flags Debian builds its packages with (hardening=+all): fortified libc calls,
+# stack protector, full RELRO and immediate binding; stack-clash and control-flow
+# protection are added where this release's dpkg-buildflags leaves them out. They are
+# given to CMake on every configure, so a build folder made without them cannot keep
+# an unhardened build.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 eval "$(dpkg-buildflags --export=sh)"
-export CXXFLAGS="$CXXFLAGS $CPPFLAGS"
+cxxflags="$CXXFLAGS $CPPFLAGS"
+for extra in -fstack-clash-protection -fcf-protection; do
+  case " $cxxflags " in *" $extra "*) ;; *) cxxflags="$cxxflags $extra" ;; esac
+done
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+  -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS" -DCMAKE_SHARED_LINKER_FLAGS="$LDFLAGS" \
   "${launcher[@]}" >/dev/null
 cmake --build "$dir" --target tarven tarven-cli tarven_dist tarven_icons tarven_compressed_docs
 rm -f "$dir"/package/tarven_*.deb

@@ -119,7 +119,9 @@ HistoryEntry EntryFromJson(const QJsonObject &o, const HistoryEntry &base)
     e.restore = o.value(QStringLiteral("restore")).toBool(e.restore);
     e.cancelled = o.value(QStringLiteral("cancelled")).toBool(e.cancelled);
     e.writtenBytes = o.value(QStringLiteral("writtenBytes")).toInt(e.writtenBytes);
-    e.previous = text("previous", e.previous);
+    // The entry it restores to is a file of the same folder: a receipt cannot point
+    // elsewhere with a path.
+    e.previous = QFileInfo(text("previous", e.previous)).fileName();
     e.changesKnown = o.value(QStringLiteral("changesKnown")).toBool(e.changesKnown);
     e.changes.clear();
     for (const QJsonValue &v : o.value(QStringLiteral("changes")).toArray())

@@ -148,7 +148,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("fault");
         QTest::addColumn<QString>("holds");
-        QTest::newRow("stored wrongly") << QStringList{"--flip-stored", "1A45:80"} << QStringLiteral("the check found 1 places");
+        QTest::newRow("stored wrongly") << QStringList{"--flip-stored", "1A45:80"} << QStringLiteral("the check found 1 place where it stored another value");
         QTest::newRow("read back fails") << QStringList{"--bad-read-at", "0400"} << QStringLiteral("it was not checked");
         QTest::newRow("silent at 0010") << QStringList{"--silent-at", "0010"} << QStringLiteral("up to address 000F");
         QTest::newRow("silent at 0A40") << QStringList{"--silent-at", "0A40"} << QStringLiteral("up to address 0A3F");

@@ -26,6 +26,9 @@ QString RadioHoldsText(const LinkOutcome &o, int band)
     }
     if (o.verified)
         return QString();
+    if (o.differences.size() == 1)
+        return Text(30865, "The radio holds the whole new image, but the check found 1 place where it stored "
+                           "another value.");
     if (!o.differences.isEmpty())
         return Text(30819, "The radio holds the whole new image, but the check found %1 places where it stored "
                            "other values.")

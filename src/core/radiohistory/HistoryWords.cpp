@@ -38,7 +38,9 @@ QString Result(const HistoryEntry &e)
     case WriteResult::Unchecked: text = Text(30810, "complete, not checked"); break;
     case WriteResult::Verified: text = Text(30811, "verified"); break;
     case WriteResult::Differences:
-        text = Text(30812, "checked: the radio holds other values in %1 places").arg(e.verifyDifferences.size());
+        text = e.verifyDifferences.size() == 1
+            ? Text(30863, "checked: the radio holds another value in 1 place")
+            : Text(30812, "checked: the radio holds other values in %1 places").arg(e.verifyDifferences.size());
         break;
     }
     if (e.cancelled)
@@ -54,7 +56,7 @@ QString RadioTitle(const QString &serial)
 
 QString ChangeCount(int n)
 {
-    return Text(30816, "%1 change(s)").arg(n);
+    return n == 1 ? Text(30864, "1 change") : Text(30816, "%1 changes").arg(n);
 }
 
 QString EntryTitle(const HistoryEntry &e)

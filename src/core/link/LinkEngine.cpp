@@ -88,10 +88,11 @@ bool LinkEngine::openLinkPort(int operation)
     return OpenLinkPort(port_);
 }
 
-bool LinkEngine::StartRead(Confirm confirm)
+bool LinkEngine::StartRead(Confirm confirm, Report report)
 {
     if (refusedWhileBusy())
         return false;
+    quietSuccess_ = report == Report::Quiet;
     st().LinkOperation = LinkRead;
     st().ReadState = 0;
     if (!openLinkPort(LinkRead)) {
@@ -119,6 +120,7 @@ bool LinkEngine::StartWrite(Confirm confirm)
 {
     if (refusedWhileBusy())
         return false;
+    quietSuccess_ = false;
     // Nothing goes to the radio unless every value has its exact place there.
     const ProblemList problems = ValuesThatDoNotFit(Image());
     if (!problems.isEmpty()) {
@@ -666,8 +668,11 @@ void LinkEngine::finish(bool success)
     sentBuffer_.clear();
     if (success && operation == LinkRadioInfo)
         DecodeRadioInfo(s.InfoBuffer);
+    const bool quiet = success && quietSuccess_;
+    quietSuccess_ = false;
     emit operationFinished(operation, success);
-    reportOutcome(operation, success);
+    if (!quiet)
+        reportOutcome(operation, success);
 }
 
 void LinkEngine::onPortFailed(const QString &reason)

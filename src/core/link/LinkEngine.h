@@ -44,12 +44,15 @@ public:
     // Send-again (0A) replies in a row to one data frame that count as one failed try.
     static constexpr int kMaxSendAgainInARow = 10;
     enum class Confirm { Ask, Given };
+    // Quiet: a read that is one step of a larger command (reading the radio before a
+    // write, to show what the write changes) ends without its own success message.
+    enum class Report { Say, Quiet };
 
     LinkEngine(MSComm1 &port, LinkUi &ui, QObject *parent = nullptr);
 
     // False when nothing was started (busy: a message names the running command; port
     // cannot be opened, cancelled, or a write whose image does not fit the radio).
-    bool StartRead(Confirm confirm = Confirm::Ask);
+    bool StartRead(Confirm confirm = Confirm::Ask, Report report = Report::Say);
     bool StartWrite(Confirm confirm = Confirm::Ask);
     bool StartRadioInfoRead();
     bool isBusy() const { return Link().LinkOperation != LinkIdle; }
@@ -128,6 +131,7 @@ private:
     int transferToken_ = 0;
     bool cancelRequested_ = false;
     bool verifyAfterWrite_ = false;
+    bool quietSuccess_ = false;   // of the operation running
     bool verifying_ = false;          // the read back after a write runs
     QByteArray sentBuffer_;           // what the write sent, while it is read back
     LinkOutcome outcome_;

@@ -209,7 +209,7 @@ void HistoryCommands::afterIdentify()
         return;
     }
     step_ = Step::Read;
-    if (!engine()->StartRead(LinkEngine::Confirm::Given))
+    if (!engine()->StartRead(LinkEngine::Confirm::Given, LinkEngine::Report::Quiet))
         step_ = Step::None;
 }
 

@@ -133,6 +133,8 @@ private slots:
         QVERIFY2(shownChanges.first().startsWith(LangText(17000)), qPrintable(shownChanges.first()));
         QCOMPARE(radio->memory, packed(Image()));
         QVERIFY(!answers->questions.contains(LangText(9005)));
+        // The read is a step of the write: the write's result is the only message.
+        QCOMPARE(answers->messages.size(), 1);
         const QList<HistoryEntry> entries = RadioHistory::Entries(folder());
         QCOMPARE(entries.size(), 2);
         QCOMPARE(entries.at(0).kind, HistoryKind::Read);

@@ -17,12 +17,32 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int kNumberRole = Qt::UserRole;
-}
+
+// A tree view measures its rows without the width of their columns, so wrapped text
+// would keep one line and end in "…". This delegate measures each cell at its column's
+// width, so a long reason takes the lines it needs.
+class WrappingDelegate : public QStyledItemDelegate {
+public:
+    explicit WrappingDelegate(QTreeView *view) : QStyledItemDelegate(view), view_(view) {}
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem measured = option;
+        // The style wraps only within a valid rectangle: any height will do.
+        measured.rect = QRect(0, 0, view_->header()->sectionSize(index.column()), 1);
+        return QStyledItemDelegate::sizeHint(measured, index);
+    }
+
+private:
+    QTreeView *view_;
+};
+} // namespace
 
 FrmChannelCheck::FrmChannelCheck(QWidget *parent) : QWidget(parent)
 {
@@ -48,6 +68,8 @@ FrmChannelCheck::FrmChannelCheck(QWidget *parent) : QWidget(parent)
     list_->setWordWrap(true);
     list_->setUniformRowHeights(false);
     list_->header()->setStretchLastSection(true);
+    list_->setItemDelegate(new WrappingDelegate(list_));
+    connect(list_->header(), &QHeaderView::sectionResized, list_, [this] { list_->doItemsLayout(); });
 
     open_ = new QPushButton(this);
     open_->setObjectName(QStringLiteral("CommandOpen"));

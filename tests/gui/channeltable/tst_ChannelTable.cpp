@@ -337,6 +337,13 @@ private slots:
         QCoreApplication::processEvents();
         windowpictures::checkNothingCut(check);
         windowpictures::save(check, QStringLiteral("channel_check_") + suffix);
+        // A reason wider than its column wraps onto more lines instead of being cut.
+        auto *findings = check->findChild<QTreeWidget *>(QStringLiteral("FindingList"));
+        for (int i = 0; i < findings->topLevelItemCount(); ++i) {
+            QTreeWidgetItem *item = findings->topLevelItem(i);
+            if (findings->fontMetrics().horizontalAdvance(item->text(1)) > findings->columnWidth(1))
+                QVERIFY(findings->visualItemRect(item).height() >= 2 * findings->fontMetrics().height());
+        }
     }
 };
 

@@ -58,7 +58,7 @@ int runCheckChannels(const QString &path, bool json, const QString &regionText)
     } else {
         for (const ChannelFinding &f : findings)
             std::printf("%s\t%s\n", qPrintable(labelOf(f.number, band)), qPrintable(f.reason));
-        std::printf("%s\n", qPrintable(LangText(31026).arg(findings.size())));
+        std::printf("%s\n", qPrintable(FindingCount(int(findings.size()))));
     }
     return findings.isEmpty() ? 0 : kFindings;
 }

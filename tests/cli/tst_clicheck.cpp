@@ -33,7 +33,7 @@ private slots:
         QCOMPARE(r.code, 1);
         QVERIFY2(r.out.startsWith("A-1\t29.64000 MHz is a repeater output"), r.out.constData());
         QVERIFY(r.out.contains("A-2\tfrequency 29.64000 is stored twice: also in A-1\n"));
-        QVERIFY(r.out.endsWith("3 finding(s)\n"));
+        QVERIFY(r.out.endsWith("3 findings\n"));
 
         r = cli({"check", worse, "--json", "--region", "1"});
         QCOMPARE(r.code, 1);

@@ -114,6 +114,11 @@ void checkBandPlan(const ChannelRecord &c, int band, int region, QList<ChannelFi
 }
 }
 
+QString FindingCount(int count)
+{
+    return count == 1 ? LangText(31087) : LangText(31026).arg(count);
+}
+
 QString FindingKindWord(FindingKind kind)
 {
     switch (kind) {

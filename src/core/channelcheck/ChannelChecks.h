@@ -23,6 +23,9 @@ struct ChannelFinding {
 // The word a finding kind is written with in JSON ("duplicate").
 QString FindingKindWord(FindingKind kind);
 
+// "1 finding", "40 findings", in the user's language.
+QString FindingCount(int count);
+
 // Every finding for the image in `band`, in channel order (the VFO is not checked).
 // The band plan of `region` (1..3) applies to transmit frequencies in 28.000-29.700 MHz;
 // the channels a new document holds at their placeholder frequencies are not held

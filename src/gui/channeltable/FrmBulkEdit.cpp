@@ -63,7 +63,7 @@ FrmBulkEdit::FrmBulkEdit(const QList<int> &numbers, QWidget *parent) : QDialog(p
     setObjectName(QStringLiteral("FrmBulkEdit"));
     setWindowTitle(LangText(31072));
     const int band = Run().BandMode;
-    summary_ = new QLabel(LangText(31073).arg(numbers.size()), this);
+    summary_ = new QLabel(numbers.size() == 1 ? LangText(31089) : LangText(31073).arg(numbers.size()), this);
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     ChannelRecord fm;   // the lists as an FM channel shows them: every power entry
@@ -139,6 +139,6 @@ bool FrmBulkEdit::apply()
             return false;
         outcome = ApplyChannelSettings(cells, numbers_, RefusedChannels::ApplyToOthers);
     }
-    ShowStatusNote(LangText(31059).arg(outcome.stored));
+    ShowStatusNote(outcome.stored == 1 ? LangText(31088) : LangText(31059).arg(outcome.stored));
     return outcome.applied;
 }

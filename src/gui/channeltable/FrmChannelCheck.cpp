@@ -129,7 +129,7 @@ void FrmChannelCheck::ShowImageAgain()
         item->setToolTip(1, f.reason);
     }
     list_->resizeColumnToContents(0);
-    summary_->setText(findings.isEmpty() ? LangText(31023) : LangText(31026).arg(findings.size()));
+    summary_->setText(findings.isEmpty() ? LangText(31023) : FindingCount(int(findings.size())));
     open_->setEnabled(!findings.isEmpty());
     if (!findings.isEmpty())
         list_->setCurrentItem(list_->topLevelItem(0));

@@ -17,24 +17,6 @@
 
 namespace {
 
-// `tarven-cli simulate` in the background; its device path once it serves.
-class Simulator {
-public:
-    explicit Simulator(const QStringList &args)
-    {
-        process.start(CliPath(), QStringList{QStringLiteral("simulate")} + args);
-        process.waitForReadyRead(10000);
-        device = QString::fromLocal8Bit(process.readLine()).trimmed();
-    }
-    ~Simulator()
-    {
-        process.terminate();
-        process.waitForFinished(5000);
-    }
-    QProcess process;
-    QString device;
-};
-
 // The log's rows after the header, as the program's CSV reader reads them.
 QList<QStringList> logRows(const QString &path)
 {

@@ -15,24 +15,6 @@
 #include <csignal>
 
 namespace {
-// `tarven-cli simulate` in the background; its device path once it serves.
-class Simulator {
-public:
-    explicit Simulator(const QStringList &args)
-    {
-        process.start(CliPath(), QStringList{QStringLiteral("simulate")} + args);
-        process.waitForReadyRead(10000);
-        device = QString::fromLocal8Bit(process.readLine()).trimmed();
-    }
-    ~Simulator()
-    {
-        process.terminate();
-        process.waitForFinished(5000);
-    }
-    QProcess process;
-    QString device;
-};
-
 QByteArray fileBytes(const QString &path)
 {
     QFile f(path);

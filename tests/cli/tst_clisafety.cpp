@@ -1,6 +1,7 @@
 // tarven-cli diff, backups, write --verify against a radio that stores a byte wrongly,
 // and SIGINT during a transfer, run as a user would run them.
 #include "BackupStore.h"
+#include "CliProcess.h"
 #include "RadioImage.h"
 
 #include <QFileInfo>
@@ -13,43 +14,6 @@
 #include <csignal>
 
 namespace {
-struct Result {
-    int code;
-    QByteArray out;
-    QByteArray err;
-};
-
-QString cliPath()
-{
-    return QStringLiteral(TARVEN_TEST_PROGRAM_DIR "/tarven-cli");
-}
-
-Result cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(cliPath(), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
-}
-
-// `tarven-cli simulate` in the background; its device path once it serves.
-class Simulator {
-public:
-    explicit Simulator(const QStringList &args)
-    {
-        process.start(cliPath(), QStringList{QStringLiteral("simulate")} + args);
-        process.waitForReadyRead(10000);
-        device = QString::fromLocal8Bit(process.readLine()).trimmed();
-    }
-    ~Simulator()
-    {
-        process.terminate();
-        process.waitForFinished(5000);
-    }
-    QProcess process;
-    QString device;
-};
-
 void patchByte(const QString &path, int offset, char value)
 {
     QFile f(path);
@@ -68,17 +32,17 @@ private slots:
         const QString a = tmp.filePath(QStringLiteral("a.dat")), b = tmp.filePath(QStringLiteral("b.dat"));
         QCOMPARE(cli({"new", "--band", "hf", "--out", a}).code, 0);
         QVERIFY(QFile::copy(a, b));
-        const Result same = cli({"diff", a, b});
+        const CliResult same = cli({"diff", a, b});
         QCOMPARE(same.code, 0);
         QVERIFY(same.out.isEmpty());
 
         patchByte(b, 15 + 90, 7);   // option 4, the time-out timer
-        const Result text = cli({"diff", a, b});
+        const CliResult text = cli({"diff", a, b});
         QCOMPARE(text.code, 1);
         QCOMPARE(text.out.count('\n'), 1);
         QVERIFY2(text.out.contains("\xE2\x86\x92"), text.out.constData());   // the arrow of "before → after"
 
-        const Result json = cli({"diff", a, b, "--json"});
+        const CliResult json = cli({"diff", a, b, "--json"});
         QCOMPARE(json.code, 1);
         const QJsonObject root = QJsonDocument::fromJson(json.out).object();
         QCOMPARE(root.value("equal").toBool(), false);
@@ -88,7 +52,7 @@ private slots:
 
         QCOMPARE(cli({"diff", a}).code, 2);
         QCOMPARE(cli({"diff", a, b, "--bogus"}).code, 2);
-        const Result missing = cli({"diff", a, tmp.filePath(QStringLiteral("missing.dat"))});
+        const CliResult missing = cli({"diff", a, tmp.filePath(QStringLiteral("missing.dat"))});
         QCOMPARE(missing.code, 2);
         QVERIFY(missing.err.contains("missing.dat"));
         QFile shortFile(tmp.filePath(QStringLiteral("short.dat")));
@@ -117,12 +81,12 @@ private slots:
             f.close();
             for (const QStringList &args : {QStringList{"diff", a, other}, QStringList{"diff", other, a},
                                             QStringList{"diff", other, a, "--json"}}) {
-                const Result r = cli(args);
+                const CliResult r = cli(args);
                 QCOMPARE(r.code, 2);
                 QVERIFY(r.out.isEmpty());
                 QVERIFY2(r.err.contains("not a valid TARVEN II data file"), r.err.constData());
             }
-            const Result dump = cli({"dump", other});
+            const CliResult dump = cli({"dump", other});
             QVERIFY2(dump.err.contains("not a valid TARVEN II data file"), dump.err.constData());
         }
     }
@@ -145,7 +109,7 @@ private slots:
         fb.write(img.toBytes());
         fb.close();
         for (const QStringList &args : {QStringList{"diff", a, b}, QStringList{"diff", a, b, "--json"}}) {
-            const Result r = cli(args);
+            const CliResult r = cli(args);
             QCOMPARE(r.code, 1);
             QVERIFY2(!r.out.contains('\x1B') && !r.out.contains('\x07'), r.out.constData());
             QVERIFY2(r.out.contains("x1B[2J") && r.out.contains("x1B]0;owned"), r.out.constData());
@@ -162,17 +126,17 @@ private slots:
         QVERIFY(!radio.device.isEmpty());
 
         const QString out = tmp.filePath(QStringLiteral("read.dat"));
-        const Result read = cli({"read", "--port", radio.device, "--out", out, "--backup-dir", backups});
+        const CliResult read = cli({"read", "--port", radio.device, "--out", out, "--backup-dir", backups});
         QCOMPARE(read.code, 0);
         QCOMPARE(BackupStore::Backups(backups).size(), 1);
 
-        const Result plain = cli({"write", "--port", radio.device, "--in", out, "--no-backup"});
+        const CliResult plain = cli({"write", "--port", radio.device, "--in", out, "--no-backup"});
         QCOMPARE(plain.code, 0);   // the byte went in wrongly, but nobody checked
         QCOMPARE(BackupStore::Backups(backups).size(), 1);
 
         // The fault was used up by that write; a second simulator keeps it for the check.
         Simulator faulty({"--image", image, "--flip-stored", "1A45:80"});
-        const Result checked = cli({"write", "--port", faulty.device, "--in", out, "--verify", "--backup-dir", backups});
+        const CliResult checked = cli({"write", "--port", faulty.device, "--in", out, "--verify", "--backup-dir", backups});
         QCOMPARE(checked.code, 1);
         QVERIFY2(checked.err.contains("[1A45]"), checked.err.constData());
         QCOMPARE(BackupStore::Backups(backups).size(), 2);
@@ -204,7 +168,7 @@ private slots:
         const QString out = tmp.filePath(QStringLiteral("out.dat"));
         Simulator radio({"--pace"});
         QProcess p;
-        p.start(cliPath(), {command, "--port", radio.device, command == "read" ? "--out" : "--in",
+        p.start(CliPath(), {command, "--port", radio.device, command == "read" ? "--out" : "--in",
                             command == "read" ? out : file, "--trace", trace, "--no-backup"});
         QVERIFY(p.waitForStarted());
         // Interrupt once blocks are moving.

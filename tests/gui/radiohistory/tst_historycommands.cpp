@@ -37,13 +37,6 @@
 
 namespace {
 constexpr int kOperationMs = 30000;
-
-QByteArray packed(RadioImage img)
-{
-    QByteArray b(kTransferBytes, '\0');
-    PackImageInto(img, b);
-    return b;
-}
 } // namespace
 
 class TestHistoryCommands : public QObject {
@@ -131,7 +124,7 @@ private slots:
         QCOMPARE(shownAgainst, LangText(30845));
         QCOMPARE(shownChanges.size(), 1);
         QVERIFY2(shownChanges.first().startsWith(LangText(17000)), qPrintable(shownChanges.first()));
-        QCOMPARE(radio->memory, packed(Image()));
+        QCOMPARE(radio->memory, ShellSession::packed(Image()));
         QVERIFY(!answers->questions.contains(LangText(9005)));
         // The read is a step of the write: the write's result is the only message.
         QCOMPARE(answers->messages.size(), 1);

@@ -33,13 +33,6 @@
 
 namespace {
 constexpr int kOperationMs = 20000;
-
-QByteArray packed(RadioImage img)
-{
-    QByteArray b(kTransferBytes, '\0');
-    PackImageInto(img, b);
-    return b;
-}
 } // namespace
 
 class TestSafetyCommands : public QObject {
@@ -159,7 +152,7 @@ private slots:
         QVERIFY(partial.endsWith(LangText(30130)));
         // Write again: the whole image goes in and is checked.
         QTRY_VERIFY_WITH_TIMEOUT(answers->messages.contains(LangText(9010) + QLatin1Char('\n') + LangText(30600)), kOperationMs);
-        QCOMPARE(radio->memory, packed(Image()));
+        QCOMPARE(radio->memory, ShellSession::packed(Image()));
         QVERIFY(radio->countOf('W') > 464);   // part of the first write, all of the second
     }
 
@@ -168,7 +161,7 @@ private slots:
         startSession();
         RadioImage inRadio = Image();
         inRadio.header.options.TOT = 9;
-        radio->memory = packed(inRadio);
+        radio->memory = ShellSession::packed(inRadio);
         const QByteArray document = Image().toBytes();
         main->menu(QStringLiteral("mnuProgram"))->findChild<QAction *>(QStringLiteral("mnuCompareRadio"))->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(safety->compareWindow(), kOperationMs);
@@ -224,7 +217,7 @@ private slots:
         startSession();
         RadioImage inRadio = Image();
         inRadio.header.options.Volume = 7;
-        radio->memory = packed(inRadio);
+        radio->memory = ShellSession::packed(inRadio);
         answers->answers = {Answer::Ok};
         main->mnuReadFromRadio_Click();
         QTRY_VERIFY_WITH_TIMEOUT(answers->messages.contains(LangText(9009)), kOperationMs);

@@ -6,6 +6,8 @@
 #include "DemoRadio.h"
 #include "LangText.h"
 #include "LinkState.h"
+#include "MemoryMap.h"
+#include "RadioImage.h"
 #include "PortList.h"
 #include "SimulatedRadio.h"
 #include "frmMain.h"
@@ -32,4 +34,11 @@ struct ShellSession {
     static QString msg(int id) { return QStringLiteral("message: ") + LangText(id); }
     // The success message of a write that was read back (verify is on by default).
     static QString verifiedWriteMsg() { return msg(9010) + QLatin1Char('\n') + LangText(30600); }
+    // The radio memory that holds `img` (what a write of it leaves in the radio).
+    static QByteArray packed(RadioImage img)
+    {
+        QByteArray b(kTransferBytes, '\0');
+        PackImageInto(img, b);
+        return b;
+    }
 };
